@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <functional>
+
+#include "core/picture_loader.h"
+#include "core/question_bank.h"
+#include "core/skin_images.h"
+
+namespace trelvo {
+
+// What every screen shares: the program folder, the question bank opened in it, the picture
+// loader with its caches, and the seams to the desktop that tests replace.
+class AppContext final {
+public:
+    explicit AppContext(QString program_folder);
+
+    const QString& folder() const { return folder_; }
+    QuestionBank& bank() { return bank_; }
+    PictureLoader& pictures() { return pictures_; }
+    SkinImages& skins() { return skins_; }
+
+    // Hands an address to the desktop (browser, mail or messenger); the result is not relied on.
+    std::function<bool(const QUrl&)> open_url;
+    // Ends the program at once (the exit buttons).
+    std::function<void()> end_program;
+
+private:
+    QString folder_;
+    QuestionBank bank_;
+    PictureLoader pictures_;
+    SkinImages skins_;
+};
+
+// The maker's addresses, kept in this one place.
+QUrl feedback_address();
+QUrl web_address();
+
+}  // namespace trelvo

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+namespace trelvo {
+
+// A picture control: shows one picture, remembers the file it came from, takes the picture's
+// natural size unless stretched, and reports presses, clicks and pointer movement.
+class PictureBox final : public QWidget {
+    Q_OBJECT
+public:
+    PictureBox(const QString& object_name, QWidget* parent);
+
+    void set_picture(const QPixmap& picture, const QString& path);
+    void clear_picture();
+    const QString& picture_path() const { return path_; }
+    const QPixmap& picture() const { return picture_; }
+    bool has_picture() const { return !picture_.isNull(); }
+
+    // Stretched: the picture fills the control's rectangle. Not stretched: the control takes the
+    // picture's natural size, keeping its top-left corner.
+    void set_stretch(bool stretch);
+    bool stretch() const { return stretch_; }
+
+signals:
+    void pressed();
+    void clicked();
+    void mouse_moved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap picture_;
+    QString path_;
+    bool stretch_ = true;
+    bool press_inside_ = false;
+};
+
+// A text label that, like every control of these screens, takes its own pointer movement and clicks
+// instead of passing them to the screen behind it.
+class TextLabel final : public QWidget {
+    Q_OBJECT
+public:
+    TextLabel(const QString& object_name, QWidget* parent);
+
+    void set_text(const QString& text);
+    const QString& text() const { return text_; }
+    void set_color(const QColor& color);
+    QColor color() const { return color_; }
+    void set_background(const QColor& color);  // opaque background; invalid colour = transparent
+    QColor background() const { return background_; }
+    void set_alignment(Qt::Alignment alignment);
+    void set_word_wrap(bool wrap);
+    // Grow to the text's size, as labels that size to their text do.
+    void set_auto_size(bool auto_size);
+
+signals:
+    void pressed();
+    void clicked();
+    void mouse_moved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fit_to_text();
+
+    QString text_;
+    QColor color_ = Qt::black;
+    QColor background_;
+    Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
+    bool wrap_ = false;
+    bool auto_size_ = false;
+    bool press_inside_ = false;
+};
+
+}  // namespace trelvo

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariantList>
+
+namespace trelvo {
+
+// One row cursor over a SELECT. Values are read by 0-based column number with the bank's value
+// conventions: numbers are 16-bit, Yes/No columns are Booleans, and a Null is an error except
+// where the caller asks for text_or_empty.
+class Rows final {
+public:
+    explicit Rows(QSqlQuery query, QString sql);
+
+    bool next();
+    qint16 int16(int column) const;
+    bool yes_no(int column) const;
+    QString text(int column) const;
+    QString text_or_empty(int column) const;
+
+private:
+    QVariant value(int column) const;
+
+    QSqlQuery query_;
+    QString sql_;
+};
+
+// The question-bank file and its single connection, opened on first use and kept until the object
+// dies (for the program: until it ends). Every statement of the program runs through here with
+// bound values; table names that come from outside are checked against the tables that exist.
+class QuestionBank final {
+public:
+    explicit QuestionBank(QString bank_path);
+    ~QuestionBank();
+    QuestionBank(const QuestionBank&) = delete;
+    QuestionBank& operator=(const QuestionBank&) = delete;
+
+    static QString path_in(const QString& program_folder);
+
+    QSqlDatabase get_connection();
+    int times_opened() const { return times_opened_; }
+    const QString& path() const { return path_; }
+
+    Rows query(const QString& sql, const QVariantList& values = {});
+    void exec(const QString& sql, const QVariantList& values = {});
+    // The first column of the first row, as a 16-bit number; an empty result is an error.
+    qint16 scalar(const QString& sql, const QVariantList& values = {});
+    qint16 count_rows(const QString& table);
+
+    // The name itself if such a table exists in the bank; otherwise an error.
+    QString table(const QString& name);
+
+    // Statements that must take effect together. Commit explicitly; a transaction left without
+    // commit (an exception passing through) is rolled back.
+    class Transaction final {
+    public:
+        explicit Transaction(QuestionBank& bank);
+        ~Transaction();
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+        void commit();
+
+    private:
+        QuestionBank& bank_;
+        bool open_ = true;
+    };
+
+private:
+    QSqlQuery run(const QString& sql, const QVariantList& values);
+    [[noreturn]] void fail(const QString& message, const QString& cause) const;
+
+    QString path_;
+    QString connection_name_;
+    int times_opened_ = 0;
+    QSet<QString> tables_;
+};
+
+}  // namespace trelvo

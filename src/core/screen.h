@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QWidget>
+#include <span>
+
+namespace trelvo {
+
+// A picture that is part of a screen's design, compiled into the program (null if absent).
+QPixmap design_picture(const QString& name);
+
+// One row of a screen's geometry table: a control's object name and its rectangle in twips.
+struct Placement {
+    const char* name;
+    int left, top, width, height;
+};
+
+// Places every named child of root by the table; a name without a control is a programming error.
+void apply_geometry(QWidget* root, std::span<const Placement> table);
+
+// Centred on the primary screen, 300 twips above the vertical centre.
+void center_window(QWidget* window);
+
+// The fonts the screens ask for; the application maps them onto installed CJK fonts.
+QFont song_font(double points, bool bold = false);
+QFont kai_font(double points, bool bold = false);
+void install_font_substitutions();
+
+// A top-level screen of the fixed 14910 × 10140 twip client area, with an optional background
+// picture. It deletes itself when closed and reports pointer movement over its own background.
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    explicit Screen(const QString& object_name, QWidget* parent = nullptr);
+
+    void set_background(const QPixmap& picture);  // null = plain white
+
+signals:
+    void background_mouse_moved();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QPixmap background_;
+};
+
+// Opens a screen by the fixed order: (created by the caller), caption, init, show, close the opener.
+template <typename Target, typename Init>
+Target* open_screen(QWidget* opener, Target* target, const QString* caption, Init&& init) {
+    if (caption != nullptr) target->setWindowTitle(*caption);
+    init(*target);
+    target->show();
+    if (opener != nullptr) opener->close();
+    return target;
+}
+
+template <typename Target>
+Target* open_screen(QWidget* opener, Target* target, const QString* caption = nullptr) {
+    return open_screen(opener, target, caption, [](Target&) {});
+}
+
+}  // namespace trelvo

@@ -1,0 +1,11 @@
+# Builds the sample bank afresh into a scratch file and runs every check on it.
+file(REMOVE_RECURSE "${WORK}")
+file(MAKE_DIRECTORY "${WORK}")
+execute_process(COMMAND "${BANKCTL}" build "${DATA}" "${WORK}/btn_init.rar" RESULT_VARIABLE built)
+if(NOT built EQUAL 0)
+  message(FATAL_ERROR "the sample bank does not build")
+endif()
+execute_process(COMMAND "${BANKCTL}" check --folder "${FOLDER}" "${WORK}/btn_init.rar" RESULT_VARIABLE checked)
+if(NOT checked EQUAL 0)
+  message(FATAL_ERROR "the sample bank fails its checks")
+endif()

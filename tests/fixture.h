@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <QVariantList>
+
+#include "core/car_type.h"
+
+namespace trelvo::test {
+
+// One row of table car in a fixture.
+struct CarRow {
+    CarType code;
+    bool selected = false;
+};
+
+// A tiny program folder in a temporary directory: skin pictures painted on the fly, and a question
+// bank with a few questions and every table the screens read.
+class ProgramFolder final {
+public:
+    ProgramFolder();
+
+    const QString& path() const { return path_; }
+    QString bank_path() const;
+
+    // Paints every skin picture the screens load, each a distinct flat colour at its screen size.
+    void paint_skins();
+    void remove(const QString& relative);
+
+    // The bank: `questions` rows per category (ids from 1000 × (code + 1)), the categories of car,
+    // and for each category its sequence, wrong-answer, chapter and special-topic tables.
+    void create_bank(const QList<CarRow>& cars, int questions = 12);
+
+    // Runs statements on the bank through a connection of its own (for arranging and inspecting).
+    void exec(const QString& sql, const QVariantList& values = {}) const;
+    QVariantList column(const QString& sql) const;
+    QVariant scalar(const QString& sql) const;
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+// The four categories of a standard fixture with one of them selected.
+QList<CarRow> four_categories(int selected_row);
+
+}  // namespace trelvo::test

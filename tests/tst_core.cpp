@@ -1,0 +1,216 @@
+// Start-up state, lookups, the question-bank connection and the skin picture cache.
+#include <QFile>
+#include <QSqlDatabase>
+#include <QTest>
+
+#include "core/app_error.h"
+#include "core/car_type.h"
+#include "core/picture_loader.h"
+#include "core/question_bank.h"
+#include "core/skin_images.h"
+#include "core/twips.h"
+#include "fixture.h"
+
+using namespace trelvo;
+
+class TestCore final : public QObject {
+    Q_OBJECT
+
+private slots:
+    void current_category_starts_as_small_car();
+    void lookups_data();
+    void lookups();
+    void captions();
+    void twips_round_to_nearest_pixel();
+
+    void connection_opens_once();
+    void unusable_bank_files_data();
+    void unusable_bank_files();
+    void value_conventions();
+    void unknown_tables_are_refused();
+    void transaction_rolls_back_when_not_committed();
+
+    void skin_slots_fill_once_and_fail_while_missing();
+};
+
+void TestCore::current_category_starts_as_small_car() {
+    QCOMPARE(get_car_type(), CarType(0));
+    QCOMPARE(car_type_name(), QStringLiteral("小车类"));
+}
+
+void TestCore::lookups_data() {
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("prefix");
+    QTest::newRow("small car") << 0 << "小车类" << "xiaoche";
+    QTest::newRow("truck") << 1 << "货车类" << "huoche";
+    QTest::newRow("bus") << 2 << "客车类" << "keche";
+    QTest::newRow("motorcycle") << 3 << "摩托车类" << "motuoche";
+    QTest::newRow("safe driving") << 5 << "安全文明驾驶常识类" << "safe";
+    QTest::newRow("unused 4") << 4 << "" << "";
+    QTest::newRow("negative") << -1 << "" << "";
+}
+
+void TestCore::lookups() {
+    QFETCH(int, code);
+    QFETCH(QString, name);
+    QFETCH(QString, prefix);
+    set_car_type(CarType(code));
+    QCOMPARE(car_type_name(), name);
+    const auto table = [&](const char* suffix) {
+        return prefix.isEmpty() ? QString() : prefix + QLatin1String(suffix);
+    };
+    QCOMPARE(sequence_table_name(), table("_sequence"));
+    QCOMPARE(chapter_list_table_name(), table("_chapter"));
+    QCOMPARE(special_list_table_name(), table("_special"));
+    QCOMPARE(error_table_name(), table("_error"));
+    set_car_type(0);
+}
+
+void TestCore::captions() {
+    QCOMPARE(chapter_caption(0), QStringLiteral("第1章节"));
+    QCOMPARE(chapter_caption(5), QStringLiteral("第6章节"));
+    QCOMPARE(chapter_caption(6), QString());
+    QCOMPARE(chapter_caption(-1), QString());
+    QCOMPARE(unit_caption(0), QStringLiteral("第1单元"));
+    QCOMPARE(unit_caption(9), QStringLiteral("第10单元"));
+    QCOMPARE(unit_caption(16), QStringLiteral("第17单元"));
+    QVERIFY_THROWS_EXCEPTION(AppError, unit_caption(32767));
+    QCOMPARE(product_title(), QStringLiteral(" Trelvo驾考软件 v2013.03"));
+}
+
+void TestCore::twips_round_to_nearest_pixel() {
+    QCOMPARE(px(15), 1);
+    QCOMPARE(px(7), 0);
+    QCOMPARE(px(8), 1);
+    QCOMPARE(px(14910), 994);
+    QCOMPARE(px(10140), 676);
+    QCOMPARE(px(-30), -2);
+    QCOMPARE(twips_rect(1110, 600, 2340, 525), QRect(74, 40, 156, 35));
+}
+
+void TestCore::connection_opens_once() {
+    test::ProgramFolder folder;
+    folder.create_bank(test::four_categories(0));
+    QuestionBank bank(folder.bank_path());
+    QCOMPARE(bank.times_opened(), 0);
+    const QString first = bank.get_connection().connectionName();
+    const QString second = bank.get_connection().connectionName();
+    QCOMPARE(first, second);
+    QCOMPARE(bank.times_opened(), 1);
+    QVERIFY(bank.get_connection().isOpen());
+}
+
+void TestCore::unusable_bank_files_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<bool>("create");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("cause_part");
+    QByteArray jet(2048, '\0');
+    jet.replace(0, 19, QByteArray("\x00\x01\x00\x00Standard Jet DB", 19));
+    QTest::newRow("missing") << QByteArray() << false << "找不到题库文件" << "文件不存在";
+    QTest::newRow("access file") << jet << true << "题库文件格式不对" << "Access";
+    QTest::newRow("text file") << QByteArray(4096, 'x') << true << "题库文件格式不对" << "不是 SQLite";
+}
+
+void TestCore::unusable_bank_files() {
+    QFETCH(QByteArray, content);
+    QFETCH(bool, create);
+    QFETCH(QString, message);
+    QFETCH(QString, cause_part);
+    test::ProgramFolder folder;
+    if (create) {
+        QFile f(folder.bank_path());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(content);
+    }
+    QuestionBank bank(folder.bank_path());
+    try {
+        bank.get_connection();
+        QFAIL("an unusable bank file was accepted");
+    } catch (const AppError& e) {
+        QCOMPARE(e.message(), message);
+        QVERIFY2(e.cause().contains(cause_part), qPrintable(e.cause()));
+    }
+    // Nothing is created in place of a missing bank, and a foreign file is left as it was.
+    QCOMPARE(QFile::exists(folder.bank_path()), create);
+    if (create) {
+        QFile f(folder.bank_path());
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), content);
+    }
+}
+
+void TestCore::value_conventions() {
+    test::ProgramFolder folder;
+    folder.create_bank(test::four_categories(0));
+    folder.exec("CREATE TABLE t (big INTEGER, missing TEXT, flag BOOLEAN, neg INTEGER)");
+    folder.exec("INSERT INTO t VALUES (40000, NULL, 1, -32768)");
+    QuestionBank bank(folder.bank_path());
+    Rows rows = bank.query("SELECT big, missing, flag, neg FROM t");
+    QVERIFY(rows.next());
+    try {
+        rows.int16(0);
+        QFAIL("a value beyond 16 bits was read");
+    } catch (const AppError& e) {
+        QCOMPARE(e.message(), QStringLiteral("数值溢出"));
+    }
+    QVERIFY_THROWS_EXCEPTION(AppError, rows.text(1));
+    QCOMPARE(rows.text_or_empty(1), QString());
+    QCOMPARE(rows.yes_no(2), true);
+    QCOMPARE(rows.int16(3), qint16(-32768));
+    QVERIFY(!rows.next());
+    QVERIFY_THROWS_EXCEPTION(AppError, rows.int16(0));  // past the last row
+
+    QCOMPARE(bank.scalar("SELECT count(*) FROM car WHERE is_selected = TRUE"), qint16(1));
+}
+
+void TestCore::unknown_tables_are_refused() {
+    test::ProgramFolder folder;
+    folder.create_bank(test::four_categories(0));
+    QuestionBank bank(folder.bank_path());
+    QCOMPARE(bank.table("xiaoche_sequence"), QStringLiteral("xiaoche_sequence"));
+    QCOMPARE(bank.count_rows("xiaoche_sequence"), qint16(12));
+    for (const char* name : {"", "nosuch", "car; DELETE FROM car", "car --"})
+        QVERIFY_THROWS_EXCEPTION(AppError, bank.table(name));
+    QCOMPARE(folder.scalar("SELECT count(*) FROM car").toInt(), 4);
+}
+
+void TestCore::transaction_rolls_back_when_not_committed() {
+    test::ProgramFolder folder;
+    folder.create_bank(test::four_categories(0));
+    QuestionBank bank(folder.bank_path());
+    {
+        QuestionBank::Transaction t(bank);
+        bank.exec("UPDATE car SET is_selected = FALSE");
+    }
+    QCOMPARE(bank.scalar("SELECT count(*) FROM car WHERE is_selected = TRUE"), qint16(1));
+    {
+        QuestionBank::Transaction t(bank);
+        bank.exec("UPDATE car SET car_title = ? WHERE id = ?", {QStringLiteral("新标题"), 0});
+        t.commit();
+    }
+    QCOMPARE(folder.scalar("SELECT car_title FROM car WHERE id = 0").toString(), QStringLiteral("新标题"));
+}
+
+void TestCore::skin_slots_fill_once_and_fail_while_missing() {
+    test::ProgramFolder folder;
+    folder.paint_skins();
+    PictureLoader loader(folder.path());
+    SkinImages skins(loader);
+    QVERIFY(!skins.is_filled(SkinImages::exam));
+    const QPixmap first = skins.cached_picture(SkinImages::exam);
+    QVERIFY(skins.is_filled(SkinImages::exam));
+    QCOMPARE(skins.cached_picture(SkinImages::exam).cacheKey(), first.cacheKey());
+    QCOMPARE(loader.file_reads("imgs/btn_exam.jpg"), 1);
+
+    folder.remove("imgs/btn_type_safe.jpg");
+    QVERIFY_THROWS_EXCEPTION(AppError, skins.cached_picture(SkinImages::type_safe));
+    QVERIFY(!skins.is_filled(SkinImages::type_safe));
+    QVERIFY_THROWS_EXCEPTION(AppError, skins.cached_picture(SkinImages::type_safe));
+    QCOMPARE(*SkinImages::category_slot(3), SkinImages::type_motuoche);
+    QVERIFY(!SkinImages::category_slot(4));
+}
+
+QTEST_MAIN(TestCore)
+#include "tst_core.moc"

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace trelvo::bankkit {
+
+struct CheckOptions {
+    // The program folder whose tr/ and aces/ hold the media; empty to skip the media check.
+    QString program_folder;
+    bool check_pools = true;
+};
+
+// Checks a question-bank file against every invariant the program relies on. Each fault names its
+// table and row; an empty list means the bank is sound.
+QStringList check_bank(const QString& bank_path, const CheckOptions& options);
+
+}  // namespace trelvo::bankkit
