@@ -33,7 +33,7 @@ public:
     int hover_index() const { return hover_index_; }
     bool hover_restored() const { return hover_restored_; }
     // Row pitch of the tiles in twips: the design's 2000 for four rows, tighter for five.
-    int row_pitch() const { return entry_count_ > 4 ? 1650 : 2000; }
+    int row_pitch() const { return entry_count_ > 4 ? 1600 : 2000; }
 
 private:
     enum class TilePicture { not_selected, not_selected_move, selected, selected_move };

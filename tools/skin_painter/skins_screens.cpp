@@ -101,7 +101,7 @@ void paintSelectCar(QPainter& p, const QSize& s) {
     screenHeading(p, QStringLiteral("选择驾照类型"));
     fittedText(p, QRectF(41, 66, 200, 16), QStringLiteral("点击一种车型开始练习"), sans(13, false),
                pal::muted, Qt::AlignLeft | Qt::AlignVCenter);
-    card(p, QRectF(254, 40, 487, 522));
+    card(p, QRectF(254, 40, 487, 536));
     // Column of small pictograms on the left, very light.
     const Vehicle kinds[] = {Vehicle::Car, Vehicle::Truck, Vehicle::Bus, Vehicle::Motorcycle};
     p.save();
