@@ -15,6 +15,7 @@ AppContext::AppContext(QString program_folder)
         QApplication::closeAllWindows();
         QCoreApplication::exit(0);
     };
+    make_ticker = [](QObject* parent) -> Ticker* { return new QtTicker(parent); };
 }
 
 QUrl feedback_address() {

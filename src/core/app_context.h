@@ -7,6 +7,7 @@
 #include "core/picture_loader.h"
 #include "core/question_bank.h"
 #include "core/skin_images.h"
+#include "core/ticker.h"
 
 namespace trelvo {
 
@@ -25,6 +26,8 @@ public:
     std::function<bool(const QUrl&)> open_url;
     // Ends the program at once (the exit buttons).
     std::function<void()> end_program;
+    // Makes the screens' timers (the short confirmation notes, the exam clock).
+    TickerFactory make_ticker;
 
 private:
     QString folder_;
