@@ -142,6 +142,24 @@ void ProgramFolder::create_bank(const QList<CarRow>& cars, int questions) {
     });
 }
 
+void ProgramFolder::set_practice_rows(const QString& table, int rows) const {
+    constexpr int first_question = 20000;
+    with_db(bank_path(), [&](QSqlDatabase& db) {
+        db.transaction();
+        run(db, QStringLiteral("DELETE FROM %1").arg(table));
+        for (int i = 0; i < rows; ++i) {
+            const int ref = first_question + i;
+            run(db, QStringLiteral("INSERT OR IGNORE INTO questions VALUES "
+                                   "(?, ?, '甲', '乙', '丙', '丁', 'B', 0, 3, ?, '', 0, 0, 0, 0)"),
+                {ref, QStringLiteral("第%1道练习题").arg(i + 1),
+                 QStringLiteral("第%1道练习题的解析").arg(i + 1)});
+            run(db, QStringLiteral("INSERT INTO %1 (id, ref_id) VALUES (?, ?)").arg(table),
+                {i, ref});
+        }
+        db.commit();
+    });
+}
+
 void ProgramFolder::exec(const QString& sql, const QVariantList& values) const {
     with_db(bank_path(), [&](QSqlDatabase& db) { run(db, sql, values); });
 }

@@ -32,6 +32,10 @@ public:
     // and for each category its sequence, wrong-answer, chapter and special-topic tables.
     void create_bank(const QList<CarRow>& cars, int questions = 12);
 
+    // Refills a practice table with `rows` unanswered rows, ids 0 … rows − 1, each referring to a
+    // question of its own (ids from 20000, in no category) so that any unit can be practised.
+    void set_practice_rows(const QString& table, int rows) const;
+
     // Runs statements on the bank through a connection of its own (for arranging and inspecting).
     void exec(const QString& sql, const QVariantList& values = {}) const;
     QVariantList column(const QString& sql) const;

@@ -111,11 +111,28 @@ void TextLabel::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
+void TextLabel::set_shrink_to_fit(bool shrink) {
+    shrink_ = shrink;
+    update();
+}
+
+QFont TextLabel::drawn_font() const {
+    QFont f = font();
+    if (!shrink_ || text_.isEmpty()) return f;
+    const int flags = int(alignment_) | (wrap_ ? Qt::TextWordWrap : 0);
+    for (double points = f.pointSizeF(); points > 6; points -= 0.5) {
+        f.setPointSizeF(points);
+        const QRect needed = QFontMetrics(f).boundingRect(rect(), flags, text_);
+        if (needed.height() <= height() && needed.width() <= width()) break;
+    }
+    return f;
+}
+
 void TextLabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (background_.isValid()) p.fillRect(rect(), background_);
     p.setPen(color_);
-    p.setFont(font());
+    p.setFont(drawn_font());
     int flags = int(alignment_);
     if (wrap_) flags |= Qt::TextWordWrap;
     p.drawText(rect(), flags, text_);
@@ -134,6 +151,38 @@ void TextLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TextLabel::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    emit mouse_moved();
+}
+
+}  // namespace trelvo
+
+namespace trelvo {
+
+FrameBox::FrameBox(const QString& object_name, const QString& caption, QWidget* parent)
+    : QGroupBox(caption, parent) {
+    setObjectName(object_name);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_NoMousePropagation);
+    setStyleSheet(QStringLiteral(
+        "QGroupBox#%1 { background: white; border: 1px solid #a9b8c8; border-radius: 3px;"
+        " margin-top: 9px; }"
+        "QGroupBox#%1::title { subcontrol-origin: margin; left: 10px; padding: 0 3px; color: #1f4f8a; }")
+                      .arg(object_name));
+}
+
+void FrameBox::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+    emit mouse_moved();
+}
+
+HoverArea::HoverArea(const QString& object_name, QWidget* parent) : QWidget(parent) {
+    setObjectName(object_name);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_NoMousePropagation);
+}
+
+void HoverArea::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     emit mouse_moved();
 }

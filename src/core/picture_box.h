@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QGroupBox>
 #include <QWidget>
 
 namespace trelvo {
@@ -58,6 +59,10 @@ public:
     void set_word_wrap(bool wrap);
     // Grow to the text's size, as labels that size to their text do.
     void set_auto_size(bool auto_size);
+    // A text longer than the label is drawn smaller until it fits, rather than cut off.
+    void set_shrink_to_fit(bool shrink);
+    // The font the text is drawn in (smaller than font() when shrunk to fit).
+    QFont drawn_font() const;
 
 signals:
     void pressed();
@@ -80,7 +85,38 @@ private:
     Qt::Alignment alignment_ = Qt::AlignLeft | Qt::AlignTop;
     bool wrap_ = false;
     bool auto_size_ = false;
+    bool shrink_ = false;
     bool press_inside_ = false;
+};
+
+}  // namespace trelvo
+
+namespace trelvo {
+
+// A captioned frame on a white ground that reports pointer movement over its own area.
+class FrameBox final : public QGroupBox {
+    Q_OBJECT
+public:
+    FrameBox(const QString& object_name, const QString& caption, QWidget* parent);
+
+signals:
+    void mouse_moved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+};
+
+// An invisible area laid around buttons: pointer movement over it gives them back their pictures.
+class HoverArea final : public QWidget {
+    Q_OBJECT
+public:
+    HoverArea(const QString& object_name, QWidget* parent);
+
+signals:
+    void mouse_moved();
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
 };
 
 }  // namespace trelvo

@@ -5,6 +5,7 @@
 #include "core/car_type.h"
 #include "core/picture_box.h"
 #include "menu/select_car.h"
+#include "practice/study_unit.h"
 
 namespace trelvo {
 
@@ -79,6 +80,20 @@ MainControl::MainControl(AppContext& app) : Screen(QStringLiteral("main_control"
     connect(this, &Screen::background_mouse_moved, this, &MainControl::restore_pictures);
 
     connect(img_type_car, &PictureBox::clicked, this, &MainControl::open_category_selection);
+    // Sequence practice and the wrong-answer book share the unit list; only the book is emptied.
+    auto open_unit_list = [this](const QString& table, const QString& mode, bool wrong_answers) {
+        const QString caption = windowTitle() + QLatin1Char(' ') + mode;
+        open_screen(this, new StudyUnit(app_), &caption, [&](StudyUnit& target) {
+            target.init(table);
+            if (wrong_answers) target.show_delete_error();
+        });
+    };
+    connect(img_sequence, &PictureBox::clicked, this, [open_unit_list] {
+        open_unit_list(sequence_table_name(), QStringLiteral("顺序练习"), false);
+    });
+    connect(img_error, &PictureBox::clicked, this, [open_unit_list] {
+        open_unit_list(error_table_name(), QStringLiteral("错题练习"), true);
+    });
     connect(img_qq, &PictureBox::clicked, this, &MainControl::open_feedback);
     connect(img_exit, &PictureBox::clicked, this, &MainControl::exit_program);
 }

@@ -1,0 +1,78 @@
+#include "practice/question_media.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <cmath>
+
+namespace trelvo {
+
+namespace {
+
+// Differences are whole twips in practice; round half to even as the comparison is specified.
+double rounded(double v) { return std::nearbyint(v); }
+
+}  // namespace
+
+bool is_large_for(PictureSize p, PictureSize box) {
+    return p.width >= box.width || p.height >= box.height;
+}
+
+PictureSize fit_into_box(PictureSize p, PictureSize box) {
+    if (!is_large_for(p, box) || p.width <= 0 || p.height <= 0) return p;
+    const double b = rounded(p.width - box.width);
+    const double d = rounded(p.height - box.height);
+    if (b < d) {
+        const double k = box.height / p.height;
+        return {p.width * k, k * p.height};
+    }
+    const double k = box.width / p.width;
+    PictureSize fitted{p.width * k, k * p.height};
+    if (fitted.height > box.height) fitted.height = box.height;
+    return fitted;
+}
+
+ViewerLayout viewer_layout(PictureSize p, PictureSize box) {
+    constexpr PictureSize screen_box{14850, 8000};
+    if (!is_large_for(p, box)) return {p, {p.width, p.height + 300}, false};
+    const double b = rounded(p.width - screen_box.width);
+    const double c = rounded(p.height - screen_box.height);
+    ViewerLayout layout{p, {}, false};
+    if (b >= 0 || c >= 0) {
+        const double k = b < c ? screen_box.height / p.height : screen_box.width / p.width;
+        layout.image = {p.width * k, k * p.height};
+        layout.stretched = true;
+    }
+    layout.window = {layout.image.width + 90, layout.image.height + 360};
+    return layout;
+}
+
+bool is_plain_media_name(const QString& name) {
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) &&
+           !name.contains(QChar(0));
+}
+
+QString temp_picture_path(const QString& folder, const QString& name) {
+    return folder + QStringLiteral("/rs/") + name;
+}
+
+bool copy_picture(const QString& folder, const QString& name) {
+    if (!is_plain_media_name(name)) return false;
+    QFile source(folder + QStringLiteral("/tr/") + name);
+    if (!source.open(QIODevice::ReadOnly)) return false;
+    const QByteArray stored = source.readAll();
+    if (stored.size() < 2) return false;
+    // Written whole and renamed into place, so no stale bytes of an older, longer copy remain.
+    QSaveFile target(temp_picture_path(folder, name));
+    if (!target.open(QIODevice::WriteOnly)) return false;
+    target.write(stored.constData() + 1, stored.size() - 1);
+    return target.commit();
+}
+
+void delete_temp_picture(const QString& folder, const QString& name) {
+    if (!is_plain_media_name(name)) return;
+    const QString path = temp_picture_path(folder, name);
+    if (QFile::exists(path)) QFile::remove(path);
+}
+
+}  // namespace trelvo

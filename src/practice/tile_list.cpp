@@ -1,0 +1,302 @@
+#include "practice/tile_list.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QScrollArea>
+#include <QScrollBar>
+
+#include "core/app_context.h"
+#include "core/picture_box.h"
+#include "core/screen.h"
+#include "core/twips.h"
+
+namespace trelvo {
+
+namespace {
+
+constexpr TileLabelSpec unit_labels[] = {
+    {"label_unit", 0.5, 0.2, 855, 525, TileLabelColor::window_text, TileLabelFont::song_large},
+    {"label_num", 0.34, 0.75, 675, 525, TileLabelColor::blue, TileLabelFont::screen},
+    {"label_num_not", 0.58, 0.75, 675, 525, TileLabelColor::red, TileLabelFont::screen},
+};
+
+constexpr TileLabelSpec chapter_labels[] = {
+    {"label_index", 0.23, 0.09, 225, 435, TileLabelColor::window_text,
+     TileLabelFont::song_large_bold},
+    {"lable_select_chapter", 0.17, 0.7, 4635, 255, TileLabelColor::blue, TileLabelFont::song_small},
+    {"label_num_total", 0.505, 0.27, 375, 255, TileLabelColor::window_text, TileLabelFont::screen},
+    {"label_num_not", 0.685, 0.27, 285, 195, TileLabelColor::red, TileLabelFont::screen},
+};
+
+constexpr TileLabelSpec special_labels[] = {
+    {"label_title", 0.42, 0.18, 1905, 585, TileLabelColor::window_text,
+     TileLabelFont::kai_large_bold},
+    {"label_num_total", 0.215, 0.7, 345, 255, TileLabelColor::window_text, TileLabelFont::screen},
+    {"label_num_not", 0.52, 0.7, 345, 255, TileLabelColor::red, TileLabelFont::screen},
+};
+
+constexpr TileListSpec unit_spec{
+    .tile_name = "img_unit",
+    .picture = "imgs/unit_chapter.jpg",
+    .hover_picture = "imgs/unit_chapter_move.jpg",
+    .left = 1110,
+    .top = 390,
+    .width = 3375,
+    .height = 855,
+    .columns = 3,
+    .dx = 4600,
+    .dy = 2300,
+    .area_bottom = 9300,
+    .hover = HoverStyle::unit_list,
+    .labels = unit_labels,
+};
+
+constexpr TileListSpec chapter_spec{
+    .tile_name = "img_select_chapter",
+    .picture = "imgs/select_chapter.jpg",
+    .hover_picture = "imgs/select_chapter_move.jpg",
+    .left = 4830,
+    .top = 1230,
+    .width = 5910,
+    .height = 1065,
+    .columns = 1,
+    .dx = 7300,
+    .dy = 1800,
+    .area_bottom = 9300,
+    .hover = HoverStyle::selection,
+    .labels = chapter_labels,
+};
+
+constexpr TileListSpec special_spec{
+    .tile_name = "img_select_special",
+    .picture = "imgs/select_special.jpg",
+    .hover_picture = "imgs/select_special_move.jpg",
+    .left = 960,
+    .top = 570,
+    .width = 3600,
+    .height = 1395,
+    .columns = 3,
+    .dx = 4600,
+    .dy = 2000,
+    .area_bottom = 9210,
+    .hover = HoverStyle::selection,
+    .labels = special_labels,
+};
+
+QFont label_font(TileLabelFont font, const QFont& screen_font) {
+    switch (font) {
+        case TileLabelFont::song_large:
+            return song_font(21.75);
+        case TileLabelFont::song_large_bold:
+            return song_font(21.75, true);
+        case TileLabelFont::song_small:
+            return song_font(10.5);
+        case TileLabelFont::kai_large_bold:
+            return kai_font(21.75, true);
+        case TileLabelFont::screen:
+            break;
+    }
+    return screen_font;
+}
+
+QColor label_color(TileLabelColor color, const QWidget* screen) {
+    switch (color) {
+        case TileLabelColor::blue:
+            return QColor(0, 0, 255);
+        case TileLabelColor::red:
+            return QColor(255, 0, 0);
+        case TileLabelColor::window_text:
+            break;
+    }
+    return screen->palette().color(QPalette::WindowText);
+}
+
+QString element_name(const char* array, int i) {
+    return QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(i);
+}
+
+}  // namespace
+
+const TileListSpec& unit_list_tiles() {
+    return unit_spec;
+}
+
+TileListSpec chapter_list_tiles(CarType car_type) {
+    TileListSpec spec = chapter_spec;
+    if (car_type == 5) spec.columns = 2;
+    return spec;
+}
+
+const TileListSpec& special_list_tiles() {
+    return special_spec;
+}
+
+TileList::TileList(AppContext& app, const TileListSpec& spec, QWidget* screen)
+    : QObject(screen), app_(app), spec_(spec), left_(spec.left), top_(spec.top) {
+    setObjectName(QStringLiteral("tile_list"));
+    area_ = new QScrollArea(screen);
+    area_->setObjectName(QStringLiteral("tile_area"));
+    area_->setFrameShape(QFrame::NoFrame);
+    area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    area_->setGeometry(twips_rect(0, 0, 14910, spec_.area_bottom));
+    area_->setWidgetResizable(true);
+    content_ = new QWidget;
+    content_->setObjectName(QStringLiteral("tile_content"));
+    area_->setWidget(content_);
+    // The screen's own white shows through; nothing here paints a background.
+    area_->viewport()->setAutoFillBackground(false);
+    content_->setAutoFillBackground(false);
+    content_->setMouseTracking(true);
+    content_->installEventFilter(this);
+    area_->lower();
+
+    labels_.resize(qsizetype(spec_.labels.size()));
+    tiles_.append(make_tile(0));
+    for (int a = 0; a < int(spec_.labels.size()); ++a) labels_[a].append(make_label(a, 0));
+    tiles_[0]->setGeometry(twips_rect(left_, top_, spec_.width, spec_.height));
+    place_labels(0, spec_.width, spec_.height);
+    fit_content();
+}
+
+PictureBox* TileList::make_tile(int i) {
+    auto* tile = new PictureBox(element_name(spec_.tile_name, i), content_);
+    tile->set_stretch(false);
+    tile->installEventFilter(this);
+    connect(tile, &PictureBox::mouse_moved, this, [this, i] { hover_tile(i); });
+    connect(tile, &PictureBox::clicked, this, [this, i] { emit opened(i); });
+    return tile;
+}
+
+TextLabel* TileList::make_label(int array, int i) {
+    const TileLabelSpec& s = spec_.labels[array];
+    QWidget* screen = area_->parentWidget();
+    auto* label = new TextLabel(element_name(s.name, i), content_);
+    label->setFont(label_font(s.font, screen->font()));
+    label->set_color(label_color(s.color, screen));
+    label->installEventFilter(this);
+    connect(label, &TextLabel::mouse_moved, this, [this, label] { hover_label(label); });
+    connect(label, &TextLabel::clicked, this, [this, i] { emit opened(i); });
+    return label;
+}
+
+QPointF TileList::tile_origin(int i) const {
+    return QPointF(left_ + (i % spec_.columns) * spec_.dx, top_ + (i / spec_.columns) * spec_.dy);
+}
+
+void TileList::place_labels(int i, double tile_width, double tile_height) {
+    // Tile i's position and tile 0's size, in single precision as the layout rule has it.
+    const QPointF origin = tile_origin(i);
+    for (int a = 0; a < int(spec_.labels.size()); ++a) {
+        const TileLabelSpec& s = spec_.labels[a];
+        const float left = float(s.fx) * float(tile_width) + float(origin.x());
+        const float top = float(s.fy) * float(tile_height) + float(origin.y());
+        labels_[a][i]->setGeometry(twips_rect(left, top, s.width, s.height));
+    }
+}
+
+void TileList::move_first_tile(int left, int top) {
+    left_ = left;
+    top_ = top;
+    tiles_[0]->setGeometry(twips_rect(left_, top_, spec_.width, spec_.height));
+    place_labels(0, spec_.width, spec_.height);
+}
+
+void TileList::build(int n, const std::function<QString(int, int)>& caption) {
+    Q_ASSERT(count_ == 0);
+    if (n <= 0) {
+        hide_entries();
+        return;
+    }
+    count_ = n;
+    set_tile_picture(0, false);
+    const double tile_width = twips(tiles_[0]->width());
+    const double tile_height = twips(tiles_[0]->height());
+    place_labels(0, tile_width, tile_height);
+    for (int a = 0; a < int(labels_.size()); ++a) labels_[a][0]->set_text(caption(a, 0));
+
+    for (int i = 1; i < n; ++i) {
+        PictureBox* tile = make_tile(i);
+        tiles_.append(tile);
+        tile->set_picture(tiles_[0]->picture(), tiles_[0]->picture_path());
+        const QPointF origin = tile_origin(i);
+        tile->move(px(origin.x()), px(origin.y()));
+        tile->show();
+        for (int a = 0; a < int(labels_.size()); ++a) labels_[a].append(make_label(a, i));
+        place_labels(i, tile_width, tile_height);
+        for (int a = 0; a < int(labels_.size()); ++a) {
+            TextLabel* label = labels_[a][i];
+            label->set_text(caption(a, i));
+            label->raise();
+            label->show();
+        }
+    }
+    fit_content();
+}
+
+void TileList::fit_content() {
+    // Room below the last row as much as above the first, so the last labels never touch the
+    // buttons once scrolled into view.
+    int bottom = 0;
+    for (QWidget* child : content_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        bottom = std::max(bottom, child->geometry().bottom() + 1);
+    content_->setMinimumHeight(bottom + px(top_));
+}
+
+void TileList::hide_entries() {
+    for (PictureBox* tile : tiles_) tile->hide();
+    for (const QList<TextLabel*>& array : labels_)
+        for (TextLabel* label : array) label->hide();
+}
+
+void TileList::set_tile_picture(int i, bool hover) {
+    const QString file = QLatin1String(hover ? spec_.hover_picture : spec_.picture);
+    tiles_[i]->set_picture(app_.pictures().skin(file), file);
+}
+
+void TileList::hover_tile(int i) {
+    if (spec_.hover == HoverStyle::unit_list) {
+        set_tile_picture(hover_index_, false);
+        tiles_[i]->setCursor(app_.pictures().hand_cursor());
+    } else {
+        tiles_[i]->setCursor(app_.pictures().hand_cursor());
+        set_tile_picture(hover_index_, false);
+    }
+    set_tile_picture(i, true);
+    hover_restored_ = false;
+    hover_index_ = i;
+}
+
+void TileList::hover_label(TextLabel* label) {
+    label->setCursor(app_.pictures().hand_cursor());
+    hover_restored_ = false;
+}
+
+void TileList::restore_hovered_tile() {
+    if (spec_.hover == HoverStyle::selection && hover_restored_) return;
+    set_tile_picture(hover_index_, false);
+    hover_restored_ = true;
+}
+
+bool TileList::eventFilter(QObject* watched, QEvent* event) {
+    // Between the tiles is the screen's background, whose handler restores the pictures.
+    if (watched == content_ && event->type() == QEvent::MouseMove) {
+        const auto* move = static_cast<QMouseEvent*>(event);
+        QWidget* screen = area_->parentWidget();
+        QMouseEvent forwarded(
+            QEvent::MouseMove, content_->mapTo(screen, move->position().toPoint()),
+            move->globalPosition(), move->button(), move->buttons(), move->modifiers());
+        QCoreApplication::sendEvent(screen, &forwarded);
+        return true;
+    }
+    // Tiles and labels keep pointer events to themselves; the wheel still scrolls the list.
+    if (watched != content_ && event->type() == QEvent::Wheel) {
+        QCoreApplication::sendEvent(area_->verticalScrollBar(), event);
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace trelvo
