@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -37,6 +38,7 @@ void report_fatal(const AppError& error) {
     } else if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr) {
         QMessageBox box(QMessageBox::Critical, QStringLiteral("Trelvo驾考软件 - 运行时错误"), text,
                         QMessageBox::Ok);
+        box.button(QMessageBox::Ok)->setText(QStringLiteral("确定"));
         box.exec();
     }
     std::exit(1);
