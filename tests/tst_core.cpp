@@ -4,6 +4,8 @@
 #include <QTest>
 
 #include "core/app_error.h"
+#include "core/application.h"
+#include "core/screen.h"
 #include "core/car_type.h"
 #include "core/picture_loader.h"
 #include "core/question_bank.h"
@@ -31,6 +33,7 @@ private slots:
     void transaction_rolls_back_when_not_committed();
 
     void skin_slots_fill_once_and_fail_while_missing();
+    void design_pictures_are_compiled_in();
 };
 
 void TestCore::current_category_starts_as_small_car() {
@@ -210,6 +213,17 @@ void TestCore::skin_slots_fill_once_and_fail_while_missing() {
     QVERIFY_THROWS_EXCEPTION(AppError, skins.cached_picture(SkinImages::type_safe));
     QCOMPARE(*SkinImages::category_slot(3), SkinImages::type_motuoche);
     QVERIFY(!SkinImages::category_slot(4));
+}
+
+void TestCore::design_pictures_are_compiled_in() {
+    init_screens();
+    for (const char* name : {"main_control.jpg", "select_car.jpg", "about.jpg", "tick.png", "cross.png",
+                             "kaosheng.png", "judge_yes.png", "judge_no.png", "start_exam_face.png",
+                             "exam_dialog_commit.png", "exam_dialog_error.png"}) {
+        const QPixmap picture = design_picture(QLatin1String(name));
+        QVERIFY2(!picture.isNull(), name);
+    }
+    QCOMPARE(design_picture("main_control.jpg").size(), QSize(px(14910), px(10140)));
 }
 
 QTEST_MAIN(TestCore)

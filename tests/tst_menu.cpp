@@ -10,35 +10,16 @@
 #include "core/picture_box.h"
 #include "core/twips.h"
 #include "fixture.h"
+#include "screen_helpers.h"
 #include "menu/main_control.h"
 #include "menu/select_car.h"
 
 using namespace trelvo;
+using namespace trelvo::test;
 
 namespace {
 
-template <typename T>
-QList<T*> open_screens() {
-    QList<T*> found;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* s = qobject_cast<T*>(w); s != nullptr && s->isVisible()) found.append(s);
-    return found;
-}
-
-PictureBox* box(QWidget* screen, const QString& name) {
-    auto* b = screen->findChild<PictureBox*>(name);
-    if (b == nullptr) qFatal("no picture control %s", qPrintable(name));
-    return b;
-}
-
-TextLabel* label(QWidget* screen, const QString& name) {
-    auto* l = screen->findChild<TextLabel*>(name);
-    if (l == nullptr) qFatal("no label %s", qPrintable(name));
-    return l;
-}
-
 void move_over(QWidget* w, QPoint at = {3, 3}) { QTest::mouseMove(w, at); }
-void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(3, 3)); }
 
 // A point of the screen's own background, clear of every control.
 void move_over_background(QWidget* screen) { QTest::mouseMove(screen, QPoint(2, 2)); }
@@ -76,10 +57,7 @@ class TestMenu final : public QObject {
 
 private slots:
     void init() { set_car_type(0); }
-    void cleanup() {
-        for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { close_all_screens(); }
 
     void main_menu_shows_the_selected_category_data();
     void main_menu_shows_the_selected_category();

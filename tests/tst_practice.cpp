@@ -16,6 +16,7 @@
 #include "core/ticker.h"
 #include "core/twips.h"
 #include "fixture.h"
+#include "screen_helpers.h"
 #include "info/enlarge_image.h"
 #include "menu/main_control.h"
 #include "practice/answer_card.h"
@@ -25,6 +26,7 @@
 #include "practice/study.h"
 
 using namespace trelvo;
+using namespace trelvo::test;
 
 namespace {
 
@@ -98,22 +100,7 @@ struct Practice {
     }
 };
 
-template <typename T>
-T* child(QWidget* w, const QString& name) {
-    auto* c = w->findChild<T*>(name);
-    if (c == nullptr) qFatal("no control %s", qPrintable(name));
-    return c;
-}
-PictureBox* box(QWidget* w, const QString& name) { return child<PictureBox>(w, name); }
-TextLabel* label(QWidget* w, const QString& name) { return child<TextLabel>(w, name); }
-void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
 
-QList<MainControl*> open_menus() {
-    QList<MainControl*> menus;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* m = qobject_cast<MainControl*>(w); m != nullptr && m->isVisible()) menus.append(m);
-    return menus;
-}
 
 }  // namespace
 
@@ -122,10 +109,7 @@ class TestPractice final : public QObject {
 
 private slots:
     void init() { set_car_type(0); }
-    void cleanup() {
-        for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
+    void cleanup() { close_all_screens(); }
 
     void run_starts_at_its_resume_marker();
     void run_stops_at_an_id_gap();
@@ -572,7 +556,7 @@ void TestPractice::screen_end_saves_and_resumes() {
     click(box(s, "cmd_single_c"));  // question 7 right, jumps to 8
     QCOMPARE(s->run().current_index(), 7);
     click(box(s, "cmd_end"));
-    QCOMPARE(open_menus().size(), 1);
+    QCOMPARE(open_screens<MainControl>().size(), 1);
     QCOMPARE(p.folder.column("SELECT id FROM xiaoche_sequence WHERE position_prev"), QVariantList({7}));
     QCOMPARE(p.folder.column("SELECT type_answer FROM xiaoche_sequence WHERE type_answer <> 0 ORDER BY id"),
              QVariantList({2, 1}));

@@ -14,35 +14,17 @@
 #include "core/ticker.h"
 #include "core/twips.h"
 #include "fixture.h"
+#include "screen_helpers.h"
 #include "menu/main_control.h"
 #include "practice/study.h"
 #include "practice/study_unit.h"
 #include "practice/tile_list.h"
 
 using namespace trelvo;
+using namespace trelvo::test;
 
 namespace {
 
-template <typename T>
-QList<T*> open_screens() {
-    QList<T*> found;
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* s = qobject_cast<T*>(w); s != nullptr && s->isVisible()) found.append(s);
-    return found;
-}
-
-template <typename T = QWidget>
-T* child(QObject* screen, const QString& name) {
-    auto* c = screen->findChild<T*>(name);
-    if (c == nullptr) qFatal("no control %s", qPrintable(name));
-    return c;
-}
-PictureBox* box(QObject* screen, const QString& name) {
-    return child<PictureBox>(screen, name);
-}
-TextLabel* label(QObject* screen, const QString& name) {
-    return child<TextLabel>(screen, name);
-}
 
 QStringList texts(QObject* screen, const QString& array, int n) {
     QStringList out;
@@ -51,9 +33,6 @@ QStringList texts(QObject* screen, const QString& array, int n) {
     return out;
 }
 
-void click(QWidget* w) {
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(3, 3));
-}
 void settle() {
     QApplication::sendPostedEvents();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

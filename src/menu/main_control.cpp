@@ -25,7 +25,7 @@ const QString qq_file = QStringLiteral("imgs/qq.jpg");
 }  // namespace
 
 MainControl::MainControl(AppContext& app) : Screen(QStringLiteral("main_control")), app_(app) {
-    set_background(design_picture(QStringLiteral("main_control.png")));
+    set_background(design_picture(QStringLiteral("main_control.jpg")));
     img_title = new PictureBox(QStringLiteral("img_title"), this);
     img_type_car = new PictureBox(QStringLiteral("img_type_car"), this);
     img_sequence = new PictureBox(QStringLiteral("img_sequence"), this);

@@ -36,7 +36,7 @@ int num_offset(CarType code) {
 }  // namespace
 
 SelectCar::SelectCar(AppContext& app) : Screen(QStringLiteral("select_car")), app_(app) {
-    set_background(design_picture(QStringLiteral("select_car.png")));
+    set_background(design_picture(QStringLiteral("select_car.jpg")));
     setWindowTitle(QStringLiteral(" 车型选择"));
     img_return = new PictureBox(QStringLiteral("img_return"), this);
     img_exit = new PictureBox(QStringLiteral("img_exit"), this);

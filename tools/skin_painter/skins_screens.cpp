@@ -497,9 +497,9 @@ void addScreenPictures(std::vector<Picture>& out) {
     add(out, "exam_pass_not.jpg", Folder::Imgs, Format::Jpg, {601, 500},
         [](QPainter& p, const QSize& s) { paintExamResult(p, s, false); });
 
-    add(out, "main_control.png", Folder::Design, Format::Png, kScreen, copyOf(mainMenuScreen));
-    add(out, "select_car.png", Folder::Design, Format::Png, kScreen, paintSelectCar);
-    add(out, "about.png", Folder::Design, Format::Png, kScreen, copyOf(aboutScreen));
+    add(out, "main_control.jpg", Folder::Design, Format::Jpg, kScreen, copyOf(mainMenuScreen));
+    add(out, "select_car.jpg", Folder::Design, Format::Jpg, kScreen, paintSelectCar);
+    add(out, "about.jpg", Folder::Design, Format::Jpg, kScreen, copyOf(aboutScreen));
     add(out, "tick.png", Folder::Design, Format::PngAlpha, {18, 19},
         [](QPainter& p, const QSize& s) {
             checkMark(p, QRectF(1, 2, s.width() - 2, s.height() - 4), pal::greenBottom, 3.2);
