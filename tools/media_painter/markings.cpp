@@ -1,0 +1,215 @@
+// Road markings seen from above: lane arrows, crosswalk warning diamonds, the yellow box grid,
+// stop and yield lines and the three kinds of centre line.
+
+#include "media_table.h"
+#include "paint_kit.h"
+
+namespace trelvo::media {
+
+namespace {
+
+const QColor kerb(0xa8, 0xa8, 0xa0);
+
+void ground(QPainter& p, const QSize& size, const QColor& colour) {
+    p.fillRect(QRectF(0, 0, size.width(), size.height()), colour);
+}
+
+// A road strip running up the picture between x0 and x1, with kerbs.
+void road_up(QPainter& p, double x0, double x1, double height) {
+    p.fillRect(QRectF(x0, 0, x1 - x0, height), ink::asphalt);
+    p.fillRect(QRectF(x0 - 4, 0, 4, height), kerb);
+    p.fillRect(QRectF(x1, 0, 4, height), kerb);
+}
+
+void road_across(QPainter& p, double y0, double y1, double width) {
+    p.fillRect(QRectF(0, y0, width, y1 - y0), ink::asphalt);
+    p.fillRect(QRectF(0, y0 - 4, width, 4), kerb);
+    p.fillRect(QRectF(0, y1, width, 4), kerb);
+}
+
+QPainterPath straight_arrow(double x, double bottom, double top) {
+    QPainterPath spine;
+    spine.moveTo(x, bottom);
+    spine.lineTo(x, top);
+    return arrow_path(spine, 7, 22, 22);
+}
+
+// Lane arrows of the road surface: a long stem and a turning branch near the stop line.
+QPainterPath turn_arrow(double x, double bottom, double turn_y, double side) {
+    QPainterPath spine;
+    spine.moveTo(x, bottom);
+    spine.lineTo(x, turn_y + 18);
+    spine.quadTo(x, turn_y, x + side * 14, turn_y);
+    spine.lineTo(x + side * 30, turn_y);
+    return arrow_path(spine, 7, 22, 18);
+}
+
+void lane_arrows(QPainter& p, const QSize& size) {
+    ground(p, size, ink::pavement);
+    const double h = size.height();
+    road_up(p, 14, 436, h);
+    // Oncoming lanes on the left, ours on the right of the double yellow line.
+    dashed_line(p, {92, 60}, {92, h}, 3, 26, 22, ink::line_white);
+    solid_line(p, {172, 46}, {172, h}, 3, ink::line_yellow);
+    solid_line(p, {180, 46}, {180, h}, 3, ink::line_yellow);
+    zebra(p, QRectF(18, 6, 414, 30), true, 10, 10);
+    solid_line(p, {184, 48}, {436, 48}, 7, ink::line_white);  // stop line
+    for (double x : {268.0, 352.0}) solid_line(p, {x, 48}, {x, h}, 3, ink::line_white);
+    fill_path(p, turn_arrow(226, 196, 108, -1), ink::line_white);
+    fill_path(p, straight_arrow(310, 196, 84), ink::line_white);
+    fill_path(p, straight_arrow(394, 196, 84).united(turn_arrow(394, 196, 124, 1)),
+              ink::line_white);
+    for (int i = 0; i < 3; ++i)
+        text_centred(p, {226.0 + 84 * i, 212}, QString::number(i + 1), digit_font(14),
+                     QColor(0xf0, 0xf0, 0xf0));
+}
+
+void crosswalk_ahead(QPainter& p, const QSize& size) {
+    ground(p, size, ink::grass);
+    const double h = size.height();
+    p.fillRect(QRectF(96, 0, 28, h), ink::pavement);
+    p.fillRect(QRectF(276, 0, 28, h), ink::pavement);
+    road_up(p, 128, 272, h);
+    dashed_line(p, {200, 70}, {200, h}, 3, 22, 18, ink::line_yellow);
+    zebra(p, QRectF(132, 14, 136, 40), true, 9, 9);
+    solid_line(p, {202, 64}, {272, 64}, 5, ink::line_white);
+    for (double y : {120.0}) {
+        QPolygonF diamond;
+        diamond << QPointF(237, y - 34) << QPointF(251, y) << QPointF(237, y + 34)
+                << QPointF(223, y);
+        p.setPen(QPen(ink::line_white, 4));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(diamond);
+    }
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {237, 196}, 0, own);
+}
+
+void yellow_grid(QPainter& p, const QSize& size) {
+    ground(p, size, ink::pavement);
+    const double w = size.width();
+    // A fire station gate on the far side of the road.
+    p.fillRect(QRectF(0, 0, w, 52), QColor(0xd8, 0xd0, 0xc0));
+    p.fillRect(QRectF(130, 0, 140, 52), QColor(0xb0, 0xb0, 0xa8));
+    p.fillRect(QRectF(40, 6, 80, 38), QColor(0xc8, 0x40, 0x38));
+    p.fillRect(QRectF(280, 6, 80, 38), QColor(0xc8, 0x40, 0x38));
+    label(p, {200, 24}, QStringLiteral("消防站"), 18, ink::black, QColor(0xf0, 0xf0, 0xe8));
+    road_across(p, 62, 206, w);
+    solid_line(p, {0, 134}, {w, 134}, 3, ink::line_yellow);
+    dashed_line(p, {0, 98}, {w, 98}, 3, 24, 20, ink::line_white);
+    dashed_line(p, {0, 170}, {w, 170}, 3, 24, 20, ink::line_white);
+    // The grid: a yellow frame with crossing diagonals.
+    const QRectF box(130, 66, 140, 136);
+    p.save();
+    p.setClipRect(box);
+    p.setPen(QPen(ink::line_yellow, 3));
+    for (double d = -box.height(); d < box.width() + box.height(); d += 22) {
+        p.drawLine(QPointF(box.left() + d, box.top()),
+                   QPointF(box.left() + d + box.height(), box.bottom()));
+        p.drawLine(QPointF(box.left() + d, box.bottom()),
+                   QPointF(box.left() + d + box.height(), box.top()));
+    }
+    p.restore();
+    p.setPen(QPen(ink::line_yellow, 4));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(box);
+    CarLook car;
+    car_top(p, {60, 188}, 90, car);
+}
+
+void stop_line(QPainter& p, const QSize& size) {
+    ground(p, size, ink::pavement);
+    const double h = size.height();
+    road_up(p, 80, 320, h);
+    road_across(p, 0, 60, size.width());
+    p.fillRect(QRectF(80, 0, 240, 64), ink::asphalt);
+    zebra(p, QRectF(84, 70, 232, 36), true, 9, 9);
+    solid_line(p, {196, 118}, {196, h}, 3, ink::line_yellow);
+    solid_line(p, {204, 118}, {204, h}, 3, ink::line_yellow);
+    solid_line(p, {262, 122}, {262, h}, 3, ink::line_white);
+    solid_line(p, {138, 122}, {138, h}, 3, ink::line_white);
+    solid_line(p, {206, 120}, {320, 120}, 8, ink::line_white);
+    fill_path(p, straight_arrow(233, 210, 150), ink::line_white);
+    fill_path(p, straight_arrow(291, 210, 150).united(turn_arrow(291, 210, 168, 1)),
+              ink::line_white);
+}
+
+// A two-lane road across the picture with a red car heading right in the lower lane and an
+// oncoming car in the upper lane; `centre` paints the line between them.
+template <typename Centre>
+void two_way_road(QPainter& p, const QSize& size, Centre centre) {
+    ground(p, size, ink::grass);
+    const double w = size.width();
+    road_across(p, 46, 174, w);
+    solid_line(p, {0, 54}, {w, 54}, 3, ink::line_white);
+    solid_line(p, {0, 166}, {w, 166}, 3, ink::line_white);
+    centre(w);
+    CarLook oncoming;
+    car_top(p, {300, 82}, 270, oncoming);
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {110, 138}, 90, own);
+}
+
+void centre_dashed(QPainter& p, const QSize& size) {
+    two_way_road(p, size, [&](double w) {
+        dashed_line(p, {0, 110}, {w, 110}, 4, 30, 24, ink::line_yellow, 10);
+    });
+}
+
+void centre_double_solid(QPainter& p, const QSize& size) {
+    two_way_road(p, size, [&](double w) {
+        solid_line(p, {0, 105}, {w, 105}, 4, ink::line_yellow);
+        solid_line(p, {0, 115}, {w, 115}, 4, ink::line_yellow);
+    });
+}
+
+void centre_solid_dashed(QPainter& p, const QSize& size) {
+    two_way_road(p, size, [&](double w) {
+        solid_line(p, {0, 105}, {w, 105}, 4, ink::line_yellow);
+        dashed_line(p, {0, 115}, {w, 115}, 4, 30, 24, ink::line_yellow, 10);
+    });
+}
+
+void yield_line(QPainter& p, const QSize& size) {
+    ground(p, size, ink::grass);
+    const double w = size.width(), h = size.height();
+    p.fillRect(QRectF(146, 110, 108, h - 110), kerb);
+    p.fillRect(QRectF(150, 100, 100, h - 100), ink::asphalt);
+    road_across(p, 12, 112, w);
+    p.fillRect(QRectF(150, 100, 100, 20), ink::asphalt);
+    dashed_line(p, {0, 62}, {w, 62}, 3, 26, 20, ink::line_yellow);
+    solid_line(p, {200, 150}, {200, h}, 3, ink::line_yellow);
+    // Two dashed lines across our lane where it meets the main road, and the triangle before them.
+    dashed_line(p, {202, 121}, {250, 121}, 5, 10, 6, ink::line_white);
+    dashed_line(p, {202, 134}, {250, 134}, 5, 10, 6, ink::line_white);
+    QPolygonF triangle;
+    triangle << QPointF(210, 150) << QPointF(242, 150) << QPointF(226, 190);
+    p.setPen(QPen(ink::line_white, 4));
+    p.setBrush(Qt::NoBrush);
+    p.drawPolygon(triangle);
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {226, 214}, 0, own);
+    CarLook main_road;
+    car_top(p, {330, 88}, 270, main_road);
+}
+
+}  // namespace
+
+QList<PictureSpec> marking_pictures() {
+    const QSize view(400, 220);
+    return {
+        {"mark_lane_arrows.png", QSize(450, 220), lane_arrows},
+        {"mark_crosswalk_ahead.png", view, crosswalk_ahead},
+        {"mark_yellow_grid.png", view, yellow_grid},
+        {"mark_stop_line.png", view, stop_line},
+        {"mark_centre_dashed.png", view, centre_dashed},
+        {"mark_centre_double_solid.png", view, centre_double_solid},
+        {"mark_centre_solid_dashed.png", view, centre_solid_dashed},
+        {"mark_yield_line.png", view, yield_line},
+    };
+}
+
+}  // namespace trelvo::media
