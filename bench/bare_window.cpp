@@ -1,8 +1,8 @@
 // The yardstick for start-up: a plain Qt window with a dozen labels, reporting its first paint.
 #include <QApplication>
 #include <QLabel>
-#include "core/first_paint_probe.h"
 
+#include "core/first_paint_probe.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -23,8 +23,10 @@ int main(int argc, char** argv) {
     QDir(dir.path()).mkpath(QStringLiteral("aces"));
     QDir(dir.path()).mkpath(QStringLiteral("rs"));
     for (const char* sub : {"imgs", "tr"})
-        QFile::link(source + QLatin1Char('/') + QLatin1String(sub), dir.path() + QLatin1Char('/') + QLatin1String(sub));
-    if (!QFile::copy(source + QStringLiteral("/aces/btn_init.rar"), dir.path() + QStringLiteral("/aces/btn_init.rar"))) {
+        QFile::link(source + QLatin1Char('/') + QLatin1String(sub),
+                    dir.path() + QLatin1Char('/') + QLatin1String(sub));
+    if (!QFile::copy(source + QStringLiteral("/aces/btn_init.rar"),
+                     dir.path() + QStringLiteral("/aces/btn_init.rar"))) {
         std::fprintf(stderr, "no bank in %s: build the program first\n", qPrintable(source));
         return 1;
     }
@@ -47,7 +49,8 @@ int main(int argc, char** argv) {
     std::sort(times.begin(), times.end());
     std::printf("open the practice screen on a 100-question unit, first question shown\n");
     std::printf("  first open (cold caches) %7.2f ms\n", cold);
-    std::printf("  median of %d opens       %7.2f ms (limit 16 ms)\n", runs, times[times.size() / 2]);
+    std::printf("  median of %d opens       %7.2f ms (limit 16 ms)\n", runs,
+                times[times.size() / 2]);
     std::printf("  slowest                  %7.2f ms\n", times.back());
     return times[times.size() / 2] < 16.0 ? 0 : 1;
 }

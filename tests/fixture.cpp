@@ -19,8 +19,8 @@ namespace {
 
 QString connection_for(const QString& path) {
     static std::atomic<int> n{0};
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
-                                                QStringLiteral("fixture_%1").arg(n++));
+    QSqlDatabase db =
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture_%1").arg(n++));
     db.setDatabaseName(path);
     if (!db.open()) qFatal("fixture: cannot open %s", qPrintable(path));
     return db.connectionName();
@@ -39,7 +39,8 @@ void with_db(const QString& path, F&& f) {
 
 QSqlQuery run(QSqlDatabase& db, const QString& sql, const QVariantList& values = {}) {
     QSqlQuery q(db);
-    if (!q.prepare(sql)) qFatal("fixture: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
+    if (!q.prepare(sql))
+        qFatal("fixture: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
     for (const QVariant& v : values) q.addBindValue(v);
     if (!q.exec()) qFatal("fixture: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
     return q;
@@ -55,13 +56,21 @@ QSize size_of(const QString& name) {
 }
 
 QStringList skin_files() {
-    QStringList files = {"title.jpg", "qq.jpg", "qq_move.jpg", "exam_init.jpg", "exam_pass.jpg",
-                         "exam_pass_not.jpg", "answer_exam_right.jpg", "answer_exam_error.jpg",
-                         "about.jpg", "about_move.jpg"};
-    for (const char* b : {"about", "exit", "sequence", "chapter", "strong", "error", "special", "exam",
-                          "return", "clean_record", "delete_error", "start_exam", "prev", "next",
-                          "set_error", "end", "type_xiaoche", "type_huoche", "type_keche",
-                          "type_motuoche", "type_safe"}) {
+    QStringList files = {"title.jpg",
+                         "qq.jpg",
+                         "qq_move.jpg",
+                         "exam_init.jpg",
+                         "exam_pass.jpg",
+                         "exam_pass_not.jpg",
+                         "answer_exam_right.jpg",
+                         "answer_exam_error.jpg",
+                         "about.jpg",
+                         "about_move.jpg"};
+    for (const char* b :
+         {"about",      "exit",          "sequence",  "chapter",      "strong",       "error",
+          "special",    "exam",          "return",    "clean_record", "delete_error", "start_exam",
+          "prev",       "next",          "set_error", "end",          "type_xiaoche", "type_huoche",
+          "type_keche", "type_motuoche", "type_safe"}) {
         files << QStringLiteral("btn_%1.jpg").arg(b) << QStringLiteral("btn_%1_move.jpg").arg(b);
     }
     for (const char* letter : {"a", "b", "c", "d", "y", "n"})
@@ -82,7 +91,9 @@ ProgramFolder::ProgramFolder() : path_(dir_.path()) {
     for (const char* sub : {"imgs", "aces", "tr", "rs"}) QDir(path_).mkpath(QLatin1String(sub));
 }
 
-QString ProgramFolder::bank_path() const { return path_ + QStringLiteral("/aces/btn_init.rar"); }
+QString ProgramFolder::bank_path() const {
+    return path_ + QStringLiteral("/aces/btn_init.rar");
+}
 
 void ProgramFolder::paint_skins() {
     for (const QString& name : skin_files()) {
@@ -96,7 +107,9 @@ void ProgramFolder::paint_skins() {
     cursor.save(path_ + QStringLiteral("/imgs/harrow.cur"), "ICO");
 }
 
-void ProgramFolder::remove(const QString& relative) { QFile::remove(path_ + QLatin1Char('/') + relative); }
+void ProgramFolder::remove(const QString& relative) {
+    QFile::remove(path_ + QLatin1Char('/') + relative);
+}
 
 void ProgramFolder::create_bank(const QList<CarRow>& cars, int questions) {
     namespace schema = trelvo::bank_schema;
@@ -113,28 +126,40 @@ void ProgramFolder::create_bank(const QList<CarRow>& cars, int questions) {
             for (const char* suffix : {"_sequence", "_error", "_chapter_1", "_special_1"})
                 run(db, schema::practice_table(prefix + QLatin1String(suffix)));
             run(db, schema::chapter_list_table(prefix + QStringLiteral("_chapter")));
-            run(db, QStringLiteral("INSERT INTO %1_chapter VALUES (1, '第一章', '%1_chapter_1')").arg(prefix));
+            run(db, QStringLiteral("INSERT INTO %1_chapter VALUES (1, '第一章', '%1_chapter_1')")
+                        .arg(prefix));
             run(db, schema::special_list_table(prefix + QStringLiteral("_special")));
-            run(db, QStringLiteral("INSERT INTO %1_special VALUES ('判断题', '%1_special_1')").arg(prefix));
+            run(db, QStringLiteral("INSERT INTO %1_special VALUES ('判断题', '%1_special_1')")
+                        .arg(prefix));
             const int base = 1000 * (code + 1);
             for (int i = 0; i < questions; ++i) {
                 const int kind = i % 3;  // single, multiple, true/false in turn
-                const QString answer = kind == 0 ? QStringLiteral("C")
-                                       : kind == 1 ? QStringLiteral("ABD") : QStringLiteral("N");
+                const QString answer = kind == 0   ? QStringLiteral("C")
+                                       : kind == 1 ? QStringLiteral("ABD")
+                                                   : QStringLiteral("N");
                 const bool choice = kind != 2;
-                run(db, QStringLiteral("INSERT INTO questions VALUES (?,?,?,?,?,?,?,?,3,?,'',?,?,?,?)"),
+                run(db,
+                    QStringLiteral("INSERT INTO questions VALUES (?,?,?,?,?,?,?,?,3,?,'',?,?,?,?)"),
                     {base + i, QStringLiteral("第%1题的题干").arg(i + 1),
-                     choice ? QStringLiteral("选项甲") : QString(), choice ? QStringLiteral("选项乙") : QString(),
-                     choice ? QStringLiteral("选项丙") : QString(), choice ? QStringLiteral("选项丁") : QString(),
-                     answer, kind, QStringLiteral("第%1题的解析").arg(i + 1), code == 0, code == 1,
-                     code == 2, code == 5});
-                run(db, QStringLiteral("INSERT INTO %1_sequence (id, ref_id) VALUES (?, ?)").arg(prefix),
+                     choice ? QStringLiteral("选项甲") : QString(),
+                     choice ? QStringLiteral("选项乙") : QString(),
+                     choice ? QStringLiteral("选项丙") : QString(),
+                     choice ? QStringLiteral("选项丁") : QString(), answer, kind,
+                     QStringLiteral("第%1题的解析").arg(i + 1), code == 0, code == 1, code == 2,
+                     code == 5});
+                run(db,
+                    QStringLiteral("INSERT INTO %1_sequence (id, ref_id) VALUES (?, ?)")
+                        .arg(prefix),
                     {i, base + i});
                 if (i % 2 == 0)
-                    run(db, QStringLiteral("INSERT INTO %1_chapter_1 (id, ref_id) VALUES (?, ?)").arg(prefix),
+                    run(db,
+                        QStringLiteral("INSERT INTO %1_chapter_1 (id, ref_id) VALUES (?, ?)")
+                            .arg(prefix),
                         {i / 2, base + i});
                 if (kind == 2)
-                    run(db, QStringLiteral("INSERT INTO %1_special_1 (id, ref_id) VALUES (?, ?)").arg(prefix),
+                    run(db,
+                        QStringLiteral("INSERT INTO %1_special_1 (id, ref_id) VALUES (?, ?)")
+                            .arg(prefix),
                         {i / 3, base + i});
             }
         }
@@ -149,8 +174,9 @@ void ProgramFolder::set_practice_rows(const QString& table, int rows) const {
         run(db, QStringLiteral("DELETE FROM %1").arg(table));
         for (int i = 0; i < rows; ++i) {
             const int ref = first_question + i;
-            run(db, QStringLiteral("INSERT OR IGNORE INTO questions VALUES "
-                                   "(?, ?, '甲', '乙', '丙', '丁', 'B', 0, 3, ?, '', 0, 0, 0, 0)"),
+            run(db,
+                QStringLiteral("INSERT OR IGNORE INTO questions VALUES "
+                               "(?, ?, '甲', '乙', '丙', '丁', 'B', 0, 3, ?, '', 0, 0, 0, 0)"),
                 {ref, QStringLiteral("第%1道练习题").arg(i + 1),
                  QStringLiteral("第%1道练习题的解析").arg(i + 1)});
             run(db, QStringLiteral("INSERT INTO %1 (id, ref_id) VALUES (?, ?)").arg(table),

@@ -18,7 +18,7 @@ struct CarRow {
 // A tiny program folder in a temporary directory: skin pictures painted on the fly, and a question
 // bank with a few questions and every table the screens read.
 class ProgramFolder final {
-public:
+  public:
     ProgramFolder();
 
     const QString& path() const { return path_; }
@@ -41,7 +41,7 @@ public:
     QVariantList column(const QString& sql) const;
     QVariant scalar(const QString& sql) const;
 
-private:
+  private:
     QTemporaryDir dir_;
     QString path_;
 };

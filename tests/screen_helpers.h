@@ -24,10 +24,16 @@ T* child(QObject* screen, const QString& name) {
     if (c == nullptr) qFatal("no control %s", qPrintable(name));
     return c;
 }
-inline PictureBox* box(QObject* screen, const QString& name) { return child<PictureBox>(screen, name); }
-inline TextLabel* label(QObject* screen, const QString& name) { return child<TextLabel>(screen, name); }
+inline PictureBox* box(QObject* screen, const QString& name) {
+    return child<PictureBox>(screen, name);
+}
+inline TextLabel* label(QObject* screen, const QString& name) {
+    return child<TextLabel>(screen, name);
+}
 
-inline void click(QWidget* w, QPoint at = {4, 4}) { QTest::mouseClick(w, Qt::LeftButton, {}, at); }
+inline void click(QWidget* w, QPoint at = {4, 4}) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, at);
+}
 
 // Closes every window and lets the deleted ones go.
 inline void close_all_screens() {

@@ -34,9 +34,13 @@ void write_sources(const QString& dir, const QString& extra_question = {}) {
     QString chapters = "list_table,chapter_id,chapter_detail,chapter_table_name,chapter\n";
     QString specials = "list_table,special_detail,special_table_name,select\n";
     for (const char* p : {"xiaoche", "huoche", "keche", "safe"}) {
-        chapters += QStringLiteral("%1_chapter,2,第二章,%1_chapter_2,2\n%1_chapter,1,第一章,%1_chapter_1,1\n").arg(p);
-        specials += QStringLiteral("%1_special,判断题,%1_special_judge,type_select=2\n"
-                                   "%1_special,标志题,%1_special_sign,tag=标志\n").arg(p);
+        chapters += QStringLiteral(
+                        "%1_chapter,2,第二章,%1_chapter_2,2\n%1_chapter,1,第一章,%1_chapter_1,1\n")
+                        .arg(p);
+        specials += QStringLiteral(
+                        "%1_special,判断题,%1_special_judge,type_select=2\n"
+                        "%1_special,标志题,%1_special_sign,tag=标志\n")
+                        .arg(p);
     }
     write(dir + "/chapters.csv", chapters);
     write(dir + "/specials.csv", specials);
@@ -66,7 +70,7 @@ QStringList faults_after(const QString& sql) {
 class TestBankctl final : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void csv_quoting();
     void build_makes_every_table();
     void build_never_overwrites_progress();
@@ -79,7 +83,8 @@ private slots:
 void TestBankctl::csv_quoting() {
     QList<CsvRecord> records;
     QString error;
-    QVERIFY(parse_csv(QString(QChar(0xFEFF)) + "a,\"b,c\",\"d\"\"e\"\r\n\n\"f\ng\",,h\n", records, error));
+    QVERIFY(parse_csv(QString(QChar(0xFEFF)) + "a,\"b,c\",\"d\"\"e\"\r\n\n\"f\ng\",,h\n", records,
+                      error));
     QCOMPARE(records.size(), 2);
     QCOMPARE(records[0].fields, QStringList({"a", "b,c", "d\"e"}));
     QCOMPARE(records[1].fields, QStringList({"f\ng", "", "h"}));
@@ -108,10 +113,15 @@ void TestBankctl::build_makes_every_table() {
     // Lists keep their source order; the chapter list is read by chapter_id.
     QCOMPARE(view.column("SELECT chapter_table_name FROM xiaoche_chapter ORDER BY chapter_id ASC"),
              QVariantList({"xiaoche_chapter_1", "xiaoche_chapter_2"}));
-    QCOMPARE(view.column("SELECT special_detail FROM keche_special"), QVariantList({"判断题", "标志题"}));
-    QCOMPARE(view.scalar("SELECT question FROM questions WHERE id = 2").toString(), QStringLiteral("两行\n题干"));
-    QCOMPARE(view.scalar("SELECT count(*) FROM xiaoche_sequence WHERE position_prev OR type_answer <> 0 "
-                         "OR answer <> ''").toInt(), 0);
+    QCOMPARE(view.column("SELECT special_detail FROM keche_special"),
+             QVariantList({"判断题", "标志题"}));
+    QCOMPARE(view.scalar("SELECT question FROM questions WHERE id = 2").toString(),
+             QStringLiteral("两行\n题干"));
+    QCOMPARE(
+        view.scalar("SELECT count(*) FROM xiaoche_sequence WHERE position_prev OR type_answer <> 0 "
+                    "OR answer <> ''")
+            .toInt(),
+        0);
 }
 
 void TestBankctl::build_never_overwrites_progress() {
@@ -136,7 +146,8 @@ void TestBankctl::build_names_the_faulty_source_line() {
     const QString bank = out.path() + "/btn_init.rar";
     const auto report = build_bank(src.path(), bank, false);
     QVERIFY(!report.ok);
-    QVERIFY2(report.errors.join('\n').contains("a.csv 第7行：答案“E”"), qPrintable(report.errors.join('\n')));
+    QVERIFY2(report.errors.join('\n').contains("a.csv 第7行：答案“E”"),
+             qPrintable(report.errors.join('\n')));
     QVERIFY(!QFile::exists(bank));
 }
 
@@ -145,7 +156,8 @@ void TestBankctl::check_names_each_fault_data() {
     QTest::addColumn<QString>("fault");
     QTest::newRow("two selected rows") << "UPDATE car SET is_selected = 1 WHERE id = 2"
                                        << "car：选中的行有 2 个（id 0, 2）";
-    QTest::newRow("no selected row") << "UPDATE car SET is_selected = 0" << "car：选中的行有 0 个";
+    QTest::newRow("no selected row") << "UPDATE car SET is_selected = 0"
+                                     << "car：选中的行有 0 个";
     QTest::newRow("gap in practice ids") << "UPDATE xiaoche_sequence SET id = 5 WHERE id = 1"
                                          << "xiaoche_sequence 表 id=5：缺少 id 1";
     QTest::newRow("answer E") << "UPDATE questions SET answer = 'E' WHERE id = 1"
@@ -155,8 +167,9 @@ void TestBankctl::check_names_each_fault_data() {
         << "safe_sequence 表 id=0：答案“DA”";
     QTest::newRow("two resume markers") << "UPDATE xiaoche_sequence SET position_prev = 1"
                                         << "xiaoche_sequence：有 2 个续练标记";
-    QTest::newRow("unknown ref_id") << "UPDATE huoche_chapter_1 SET ref_id = 77"
-                                    << "huoche_chapter_1 表 id=0：ref_id 77 在 questions 表中不存在";
+    QTest::newRow("unknown ref_id")
+        << "UPDATE huoche_chapter_1 SET ref_id = 77"
+        << "huoche_chapter_1 表 id=0：ref_id 77 在 questions 表中不存在";
     QTest::newRow("list names a missing table")
         << "UPDATE keche_special SET special_table_name = 'gone' WHERE special_detail = '判断题'"
         << "keche_special 表第 1 行：表“gone”不存在";
@@ -164,7 +177,8 @@ void TestBankctl::check_names_each_fault_data() {
                                << "questions 表 id=4：question 为空值";
     QTest::newRow("car row 0 not small car") << "UPDATE car SET car_type = 1 WHERE id = 0"
                                              << "car 表 id=0：id 0 应为小车类";
-    QTest::newRow("missing wrong-answer book") << "DROP TABLE safe_error" << "safe_error：表“safe_error”不存在";
+    QTest::newRow("missing wrong-answer book") << "DROP TABLE safe_error"
+                                               << "safe_error：表“safe_error”不存在";
     QTest::newRow("overflowing result") << "UPDATE keche_sequence SET type_answer = 40000"
                                         << "type_answer 必须是 0、1 或 2";
 }

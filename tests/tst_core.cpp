@@ -5,10 +5,10 @@
 
 #include "core/app_error.h"
 #include "core/application.h"
-#include "core/screen.h"
 #include "core/car_type.h"
 #include "core/picture_loader.h"
 #include "core/question_bank.h"
+#include "core/screen.h"
 #include "core/skin_images.h"
 #include "core/twips.h"
 #include "fixture.h"
@@ -18,7 +18,7 @@ using namespace trelvo;
 class TestCore final : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void current_category_starts_as_small_car();
     void lookups_data();
     void lookups();
@@ -45,13 +45,20 @@ void TestCore::lookups_data() {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("prefix");
-    QTest::newRow("small car") << 0 << "小车类" << "xiaoche";
-    QTest::newRow("truck") << 1 << "货车类" << "huoche";
-    QTest::newRow("bus") << 2 << "客车类" << "keche";
-    QTest::newRow("motorcycle") << 3 << "摩托车类" << "motuoche";
-    QTest::newRow("safe driving") << 5 << "安全文明驾驶常识类" << "safe";
-    QTest::newRow("unused 4") << 4 << "" << "";
-    QTest::newRow("negative") << -1 << "" << "";
+    QTest::newRow("small car") << 0 << "小车类"
+                               << "xiaoche";
+    QTest::newRow("truck") << 1 << "货车类"
+                           << "huoche";
+    QTest::newRow("bus") << 2 << "客车类"
+                         << "keche";
+    QTest::newRow("motorcycle") << 3 << "摩托车类"
+                                << "motuoche";
+    QTest::newRow("safe driving") << 5 << "安全文明驾驶常识类"
+                                  << "safe";
+    QTest::newRow("unused 4") << 4 << ""
+                              << "";
+    QTest::newRow("negative") << -1 << ""
+                              << "";
 }
 
 void TestCore::lookups() {
@@ -111,9 +118,12 @@ void TestCore::unusable_bank_files_data() {
     QTest::addColumn<QString>("cause_part");
     QByteArray jet(2048, '\0');
     jet.replace(0, 19, QByteArray("\x00\x01\x00\x00Standard Jet DB", 19));
-    QTest::newRow("missing") << QByteArray() << false << "找不到题库文件" << "文件不存在";
-    QTest::newRow("access file") << jet << true << "题库文件格式不对" << "Access";
-    QTest::newRow("text file") << QByteArray(4096, 'x') << true << "题库文件格式不对" << "不是 SQLite";
+    QTest::newRow("missing") << QByteArray() << false << "找不到题库文件"
+                             << "文件不存在";
+    QTest::newRow("access file") << jet << true << "题库文件格式不对"
+                                 << "Access";
+    QTest::newRow("text file") << QByteArray(4096, 'x') << true << "题库文件格式不对"
+                               << "不是 SQLite";
 }
 
 void TestCore::unusable_bank_files() {
@@ -193,7 +203,8 @@ void TestCore::transaction_rolls_back_when_not_committed() {
         bank.exec("UPDATE car SET car_title = ? WHERE id = ?", {QStringLiteral("新标题"), 0});
         t.commit();
     }
-    QCOMPARE(folder.scalar("SELECT car_title FROM car WHERE id = 0").toString(), QStringLiteral("新标题"));
+    QCOMPARE(folder.scalar("SELECT car_title FROM car WHERE id = 0").toString(),
+             QStringLiteral("新标题"));
 }
 
 void TestCore::skin_slots_fill_once_and_fail_while_missing() {
@@ -217,9 +228,10 @@ void TestCore::skin_slots_fill_once_and_fail_while_missing() {
 
 void TestCore::design_pictures_are_compiled_in() {
     init_screens();
-    for (const char* name : {"main_control.jpg", "select_car.jpg", "about.jpg", "tick.png", "cross.png",
-                             "kaosheng.png", "judge_yes.png", "judge_no.png", "start_exam_face.png",
-                             "exam_dialog_commit.png", "exam_dialog_error.png"}) {
+    for (const char* name :
+         {"main_control.jpg", "select_car.jpg", "about.jpg", "tick.png", "cross.png",
+          "kaosheng.png", "judge_yes.png", "judge_no.png", "start_exam_face.png",
+          "exam_dialog_commit.png", "exam_dialog_error.png"}) {
         const QPixmap picture = design_picture(QLatin1String(name));
         QVERIFY2(!picture.isNull(), name);
     }

@@ -10,19 +10,23 @@
 #include "core/picture_box.h"
 #include "core/twips.h"
 #include "fixture.h"
-#include "screen_helpers.h"
 #include "menu/main_control.h"
 #include "menu/select_car.h"
+#include "screen_helpers.h"
 
 using namespace trelvo;
 using namespace trelvo::test;
 
 namespace {
 
-void move_over(QWidget* w, QPoint at = {3, 3}) { QTest::mouseMove(w, at); }
+void move_over(QWidget* w, QPoint at = {3, 3}) {
+    QTest::mouseMove(w, at);
+}
 
 // A point of the screen's own background, clear of every control.
-void move_over_background(QWidget* screen) { QTest::mouseMove(screen, QPoint(2, 2)); }
+void move_over_background(QWidget* screen) {
+    QTest::mouseMove(screen, QPoint(2, 2));
+}
 
 struct Program {
     test::ProgramFolder folder;
@@ -55,7 +59,7 @@ struct Program {
 class TestMenu final : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { set_car_type(0); }
     void cleanup() { close_all_screens(); }
 
@@ -80,9 +84,12 @@ void TestMenu::main_menu_shows_the_selected_category_data() {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("picture");
-    QTest::newRow("small car") << 0 << "小车类" << "imgs/btn_type_xiaoche.jpg";
-    QTest::newRow("truck") << 1 << "货车类" << "imgs/btn_type_huoche.jpg";
-    QTest::newRow("safe") << 3 << "安全文明驾驶常识类" << "imgs/btn_type_safe.jpg";
+    QTest::newRow("small car") << 0 << "小车类"
+                               << "imgs/btn_type_xiaoche.jpg";
+    QTest::newRow("truck") << 1 << "货车类"
+                           << "imgs/btn_type_huoche.jpg";
+    QTest::newRow("safe") << 3 << "安全文明驾驶常识类"
+                          << "imgs/btn_type_safe.jpg";
 }
 
 void TestMenu::main_menu_shows_the_selected_category() {
@@ -165,7 +172,8 @@ void TestMenu::main_menu_hover_and_restore() {
 
     // The category button hovers with its own category's picture.
     move_over(box(menu, "img_type_car"));
-    QCOMPARE(box(menu, "img_type_car")->picture_path(), QStringLiteral("imgs/btn_type_xiaoche_move.jpg"));
+    QCOMPARE(box(menu, "img_type_car")->picture_path(),
+             QStringLiteral("imgs/btn_type_xiaoche_move.jpg"));
 
     // The contact button shows its hint while the pointer is over it.
     move_over(box(menu, "img_qq"));
@@ -174,7 +182,8 @@ void TestMenu::main_menu_hover_and_restore() {
     move_over_background(menu);
     QVERIFY(!label(menu, "label_qq")->isVisible());
     QCOMPARE(box(menu, "img_qq")->picture_path(), QStringLiteral("imgs/qq.jpg"));
-    QCOMPARE(box(menu, "img_type_car")->picture_path(), QStringLiteral("imgs/btn_type_xiaoche.jpg"));
+    QCOMPARE(box(menu, "img_type_car")->picture_path(),
+             QStringLiteral("imgs/btn_type_xiaoche.jpg"));
 }
 
 void TestMenu::main_menu_missing_hover_picture_stops() {
@@ -255,7 +264,8 @@ void TestMenu::category_tiles_five_rows_stay_clear_of_the_buttons() {
         QVERIFY2(tile.bottom() < buttons.top(), qPrintable(QStringLiteral("tile %1").arg(i)));
         previous = tile;
     }
-    QCOMPARE(label(screen, "label_select_car_title_4")->text(), QStringLiteral("安全文明驾驶常识类"));
+    QCOMPARE(label(screen, "label_select_car_title_4")->text(),
+             QStringLiteral("安全文明驾驶常识类"));
     screen->close();
 }
 
@@ -307,7 +317,8 @@ void TestMenu::choosing_a_category_saves_it_and_returns() {
     const QList<MainControl*> menus = open_screens<MainControl>();
     QCOMPARE(menus.size(), 1);
     QCOMPARE(menus[0]->windowTitle(), product_title() + QStringLiteral(" 客车类"));
-    QCOMPARE(box(menus[0], "img_type_car")->picture_path(), QStringLiteral("imgs/btn_type_keche.jpg"));
+    QCOMPARE(box(menus[0], "img_type_car")->picture_path(),
+             QStringLiteral("imgs/btn_type_keche.jpg"));
     cleanup();
 
     // The choice survives a restart.

@@ -2,8 +2,8 @@
 // question pictures and animations, on the logic classes and on the real practice screen.
 #include <QApplication>
 #include <QBuffer>
-#include <QDir>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QTimer>
@@ -16,7 +16,6 @@
 #include "core/ticker.h"
 #include "core/twips.h"
 #include "fixture.h"
-#include "screen_helpers.h"
 #include "info/enlarge_image.h"
 #include "menu/main_control.h"
 #include "practice/answer_card.h"
@@ -24,6 +23,7 @@
 #include "practice/practice_run.h"
 #include "practice/question_media.h"
 #include "practice/study.h"
+#include "screen_helpers.h"
 
 using namespace trelvo;
 using namespace trelvo::test;
@@ -35,22 +35,27 @@ namespace {
 constexpr int small_car = 1000;
 
 void make_table(test::ProgramFolder& folder, const QString& table, int rows) {
-    folder.exec(QStringLiteral("CREATE TABLE %1 (id INTEGER PRIMARY KEY, position_prev BOOLEAN NOT NULL "
-                               "DEFAULT FALSE, type_answer INTEGER NOT NULL DEFAULT 0, ref_id INTEGER "
-                               "NOT NULL UNIQUE, answer TEXT NOT NULL DEFAULT '')").arg(table));
+    folder.exec(
+        QStringLiteral("CREATE TABLE %1 (id INTEGER PRIMARY KEY, position_prev BOOLEAN NOT NULL "
+                       "DEFAULT FALSE, type_answer INTEGER NOT NULL DEFAULT 0, ref_id INTEGER "
+                       "NOT NULL UNIQUE, answer TEXT NOT NULL DEFAULT '')")
+            .arg(table));
     for (int i = 0; i < rows; ++i) {
-        folder.exec(QStringLiteral("INSERT OR IGNORE INTO questions (id, question, question_a, question_b, "
-                                   "question_c, question_d, answer, type_select, type_picture, "
-                                   "answer_analysis, name_media) VALUES (?, ?, '甲', '乙', '丙', '丁', 'C', "
-                                   "0, 3, '解析', '')"),
+        folder.exec(QStringLiteral(
+                        "INSERT OR IGNORE INTO questions (id, question, question_a, question_b, "
+                        "question_c, question_d, answer, type_select, type_picture, "
+                        "answer_analysis, name_media) VALUES (?, ?, '甲', '乙', '丙', '丁', 'C', "
+                        "0, 3, '解析', '')"),
                     {20000 + i, QStringLiteral("大表第%1题").arg(i + 1)});
-        folder.exec(QStringLiteral("INSERT INTO %1 (id, ref_id) VALUES (?, ?)").arg(table), {i, 20000 + i});
+        folder.exec(QStringLiteral("INSERT INTO %1 (id, ref_id) VALUES (?, ?)").arg(table),
+                    {i, 20000 + i});
     }
 }
 
 void write_file(const QString& path, const QByteArray& bytes) {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write %s", qPrintable(path));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
     f.write(bytes);
 }
 
@@ -95,19 +100,18 @@ struct Practice {
     }
     // A picture question at run position `row` of xiaoche_sequence, stored as tr/<name>.
     void make_picture(int row, const QString& name, int w, int h) {
-        folder.exec("UPDATE questions SET type_picture = 4, name_media = ? WHERE id = ?", {name, small_car + row});
+        folder.exec("UPDATE questions SET type_picture = 4, name_media = ? WHERE id = ?",
+                    {name, small_car + row});
         write_file(folder.path() + "/tr/" + name, QByteArray(1, 'T') + png_bytes(w, h));
     }
 };
-
-
 
 }  // namespace
 
 class TestPractice final : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init() { set_car_type(0); }
     void cleanup() { close_all_screens(); }
 
@@ -187,7 +191,8 @@ void TestPractice::card_colors_data() {
     QTest::addColumn<bool>("highlighted");
     QTest::addColumn<QColor>("background");
     QTest::addColumn<QColor>("number");
-    const QColor white(0xFF, 0xFF, 0xFF), orange(0xFF, 0xC0, 0x80), cyan(0x80, 0xFF, 0xFF), red(0xC0, 0, 0);
+    const QColor white(0xFF, 0xFF, 0xFF), orange(0xFF, 0xC0, 0x80), cyan(0x80, 0xFF, 0xFF),
+        red(0xC0, 0, 0);
     QTest::newRow("not answered") << 0 << false << white << QColor();
     QTest::newRow("right") << 1 << false << orange << QColor();
     QTest::newRow("wrong") << 2 << false << orange << red;
@@ -236,15 +241,15 @@ void TestPractice::judging_multiple_choice() {
         Button letter;
         int result;
         const char* answer;
-    } steps[] = {{Button::d, 2, "D"}, {Button::a, 2, "AD"}, {Button::b, 1, "ABD"}, {Button::d, 2, "AB"},
-                 {Button::b, 2, "A"}, {Button::a, 2, ""}};
+    } steps[] = {{Button::d, 2, "D"},  {Button::a, 2, "AD"}, {Button::b, 1, "ABD"},
+                 {Button::d, 2, "AB"}, {Button::b, 2, "A"},  {Button::a, 2, ""}};
     for (const auto& s : steps) {
         const auto changes = run.toggle_option(s.letter);
         QCOMPARE(run.result(1), qint16(s.result));
         QCOMPARE(run.answer(1), QString::fromLatin1(s.answer));
         QCOMPARE(changes.size(), 1);
-        QCOMPARE(int(changes[0].picture),
-                 int(run.selected(s.letter) ? ButtonPicture::selected_hover : ButtonPicture::hover));
+        QCOMPARE(int(changes[0].picture), int(run.selected(s.letter) ? ButtonPicture::selected_hover
+                                                                     : ButtonPicture::hover));
     }
 }
 
@@ -277,14 +282,16 @@ void TestPractice::stored_answers_select_their_buttons() {
     const struct {
         int index;
         std::array<bool, 6> selected;
-    } cases[] = {{1, {true, false, true, false, false, false}},
-                 {2, {false, false, false, false, true, false}},
-                 {3, {false, false, false, false, false, false}}};  // "AB" is no single-choice answer
+    } cases[] = {
+        {1, {true, false, true, false, false, false}},
+        {2, {false, false, false, false, true, false}},
+        {3, {false, false, false, false, false, false}}};  // "AB" is no single-choice answer
     for (const auto& c : cases) {
         run.read_question(c.index);
         run.show_selection(c.index);
         for (int b = 0; b < 6; ++b)
-            if ((b < 4) == (run.question().kind != 2)) QCOMPARE(run.selected(Button(b)), c.selected[b]);
+            if ((b < 4) == (run.question().kind != 2))
+                QCOMPARE(run.selected(Button(b)), c.selected[b]);
     }
 }
 
@@ -299,24 +306,30 @@ void TestPractice::save_progress_writes_everything_at_once() {
     run.read_question(2);
     run.pick_true_false(Button::n);
     run.save_progress();
-    QCOMPARE(p.folder.column("SELECT type_answer || ':' || answer FROM xiaoche_sequence WHERE id <= 2 ORDER BY id"),
-             QVariantList({"2:B", "0:", "1:N"}));
+    QCOMPARE(
+        p.folder.column(
+            "SELECT type_answer || ':' || answer FROM xiaoche_sequence WHERE id <= 2 ORDER BY id"),
+        QVariantList({"2:B", "0:", "1:N"}));
     // The marker moved from outside the run to the current question, and exists once.
-    QCOMPARE(p.folder.column("SELECT id FROM xiaoche_sequence WHERE position_prev"), QVariantList({2}));
+    QCOMPARE(p.folder.column("SELECT id FROM xiaoche_sequence WHERE position_prev"),
+             QVariantList({2}));
 }
 
 void TestPractice::failed_save_leaves_the_table_as_it_was() {
     Practice p;
     p.folder.exec("UPDATE xiaoche_sequence SET position_prev = TRUE WHERE id = 4");
-    p.folder.exec("CREATE TRIGGER refuse BEFORE UPDATE OF position_prev ON xiaoche_sequence "
-                  "WHEN NEW.position_prev = 1 BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    p.folder.exec(
+        "CREATE TRIGGER refuse BEFORE UPDATE OF position_prev ON xiaoche_sequence "
+        "WHEN NEW.position_prev = 1 BEGIN SELECT RAISE(ABORT, 'refused'); END");
     PracticeRun run(p.app->bank());
     run.load("xiaoche_sequence", 0, 11);
     run.read_question(4);
     run.pick_option(Button::a);
     QVERIFY_THROWS_EXCEPTION(AppError, run.save_progress());
-    QCOMPARE(p.folder.scalar("SELECT count(*) FROM xiaoche_sequence WHERE type_answer <> 0").toInt(), 0);
-    QCOMPARE(p.folder.column("SELECT id FROM xiaoche_sequence WHERE position_prev"), QVariantList({4}));
+    QCOMPARE(
+        p.folder.scalar("SELECT count(*) FROM xiaoche_sequence WHERE type_answer <> 0").toInt(), 0);
+    QCOMPARE(p.folder.column("SELECT id FROM xiaoche_sequence WHERE position_prev"),
+             QVariantList({4}));
 }
 
 void TestPractice::wrong_answer_book() {
@@ -325,8 +338,9 @@ void TestPractice::wrong_answer_book() {
     mark_wrong_answer(bank, "xiaoche_error", 731, answered_wrong, "C");
     mark_wrong_answer(bank, "xiaoche_error", 1001, not_answered, "");
     mark_wrong_answer(bank, "xiaoche_error", 731, answered_right, "A");
-    QCOMPARE(p.folder.column("SELECT id || ':' || type_answer || ':' || ref_id || ':' || answer || ':' || "
-                             "position_prev FROM xiaoche_error ORDER BY id"),
+    QCOMPARE(p.folder.column(
+                 "SELECT id || ':' || type_answer || ':' || ref_id || ':' || answer || ':' || "
+                 "position_prev FROM xiaoche_error ORDER BY id"),
              QVariantList({"0:1:731:A:0", "1:0:1001::0"}));
     p.folder.exec("DELETE FROM xiaoche_error");
     mark_wrong_answer(bank, "xiaoche_error", 5, answered_wrong, "Y");
@@ -336,8 +350,11 @@ void TestPractice::wrong_answer_book() {
 
 void TestPractice::failed_wrong_answer_insert_writes_nothing() {
     Practice p;
-    p.folder.exec("CREATE TRIGGER refuse BEFORE INSERT ON xiaoche_error BEGIN SELECT RAISE(ABORT, 'no'); END");
-    QVERIFY_THROWS_EXCEPTION(AppError, mark_wrong_answer(p.app->bank(), "xiaoche_error", 7, 2, "B"));
+    p.folder.exec(
+        "CREATE TRIGGER refuse BEFORE INSERT ON xiaoche_error BEGIN SELECT RAISE(ABORT, 'no'); "
+        "END");
+    QVERIFY_THROWS_EXCEPTION(AppError,
+                             mark_wrong_answer(p.app->bank(), "xiaoche_error", 7, 2, "B"));
     QCOMPARE(p.folder.scalar("SELECT count(*) FROM xiaoche_error").toInt(), 0);
 }
 
@@ -348,14 +365,17 @@ void TestPractice::picture_fitting_data() {
     QTest::addColumn<double>("fw");
     QTest::addColumn<double>("fh");
     QTest::newRow("small stays") << 3000.0 << 2000.0 << false << 3000.0 << 2000.0;
-    QTest::newRow("wide: width decides") << 9000.0 << 4000.0 << false << 6240.0 << 4000.0 * 6240 / 9000;
-    QTest::newRow("tall: height decides") << 6500.0 << 6000.0 << false << 6500.0 * 3400 / 6000 << 3400.0;
+    QTest::newRow("wide: width decides")
+        << 9000.0 << 4000.0 << false << 6240.0 << 4000.0 * 6240 / 9000;
+    QTest::newRow("tall: height decides")
+        << 6500.0 << 6000.0 << false << 6500.0 * 3400 / 6000 << 3400.0;
     QTest::newRow("width decides, then squeezed") << 10000.0 << 7000.0 << false << 6240.0 << 3400.0;
     QTest::newRow("exactly the box width") << 6240.0 << 1000.0 << false << 6240.0 << 1000.0;
     QTest::newRow("exam: small stays") << 8000.0 << 3000.0 << true << 8000.0 << 3000.0;
     QTest::newRow("exam: wide") << 9000.0 << 3000.0 << true << 8750.0 << 3000.0 * 8750 / 9000;
     QTest::newRow("exam: tall") << 9000.0 << 5000.0 << true << 6300.0 << 3500.0;
-    QTest::newRow("huge picture, no overflow") << 600000.0 << 1000.0 << true << 8750.0 << 1000.0 * 8750 / 600000;
+    QTest::newRow("huge picture, no overflow")
+        << 600000.0 << 1000.0 << true << 8750.0 << 1000.0 * 8750 / 600000;
 }
 
 void TestPractice::picture_fitting() {
@@ -376,10 +396,14 @@ void TestPractice::viewer_layout_data() {
     QTest::addColumn<QSizeF>("image");
     QTest::addColumn<QSizeF>("window");
     QTest::newRow("small") << 3000.0 << 2000.0 << false << QSizeF(3000, 2000) << QSizeF(3000, 2300);
-    QTest::newRow("large for the practice box only") << 7000.0 << 3000.0 << false << QSizeF(7000, 3000) << QSizeF(7090, 3360);
-    QTest::newRow("same picture from the exam") << 7000.0 << 3000.0 << true << QSizeF(7000, 3000) << QSizeF(7000, 3300);
-    QTest::newRow("wider than the screen") << 20000.0 << 9000.0 << false << QSizeF(14850, 6682.5) << QSizeF(14940, 7042.5);
-    QTest::newRow("higher than the screen") << 12000.0 << 10000.0 << true << QSizeF(9600, 8000) << QSizeF(9690, 8360);
+    QTest::newRow("large for the practice box only")
+        << 7000.0 << 3000.0 << false << QSizeF(7000, 3000) << QSizeF(7090, 3360);
+    QTest::newRow("same picture from the exam")
+        << 7000.0 << 3000.0 << true << QSizeF(7000, 3000) << QSizeF(7000, 3300);
+    QTest::newRow("wider than the screen")
+        << 20000.0 << 9000.0 << false << QSizeF(14850, 6682.5) << QSizeF(14940, 7042.5);
+    QTest::newRow("higher than the screen")
+        << 12000.0 << 10000.0 << true << QSizeF(9600, 8000) << QSizeF(9690, 8360);
 }
 
 void TestPractice::viewer_layout() {
@@ -388,7 +412,8 @@ void TestPractice::viewer_layout() {
     QFETCH(bool, exam);
     QFETCH(QSizeF, image);
     QFETCH(QSizeF, window);
-    const ViewerLayout layout = trelvo::viewer_layout({w, h}, exam ? exam_picture_box : practice_picture_box);
+    const ViewerLayout layout =
+        trelvo::viewer_layout({w, h}, exam ? exam_picture_box : practice_picture_box);
     QCOMPARE(QSizeF(layout.image.width, layout.image.height), image);
     QCOMPARE(QSizeF(layout.window.width, layout.window.height), window);
 }
@@ -450,8 +475,10 @@ void TestPractice::screen_judges_and_jumps() {
     QCOMPARE(label(s, "label_answer_result")->text(), QStringLiteral("B"));
     QVERIFY(box(s, "img_error")->isVisible());
     QVERIFY(!box(s, "img_right")->isVisible());
-    QCOMPARE(box(s, "cmd_single_b")->picture_path(), QStringLiteral("imgs/btn_single_b_select.jpg"));
-    QCOMPARE(s->answer_card()->colors(0), answer_card_colors(0, true));  // not recoloured while current
+    QCOMPARE(box(s, "cmd_single_b")->picture_path(),
+             QStringLiteral("imgs/btn_single_b_select.jpg"));
+    QCOMPARE(s->answer_card()->colors(0),
+             answer_card_colors(0, true));  // not recoloured while current
 
     click(box(s, "cmd_single_c"));  // right: jumps on at once
     QCOMPARE(s->run().current_index(), 1);
@@ -502,7 +529,8 @@ void TestPractice::screen_answer_card_by_press() {
     s->select_cell(0);
     QCOMPARE(label(s, "label_answer_result")->text(), QStringLiteral("A"));
     QVERIFY(box(s, "img_error")->isVisible());
-    QCOMPARE(box(s, "cmd_single_a")->picture_path(), QStringLiteral("imgs/btn_single_a_select.jpg"));
+    QCOMPARE(box(s, "cmd_single_a")->picture_path(),
+             QStringLiteral("imgs/btn_single_a_select.jpg"));
 }
 
 void TestPractice::screen_right_answer_and_analysis() {
@@ -535,8 +563,9 @@ void TestPractice::screen_wrong_answer_button() {
     Study* s = p.open();
     click(box(s, "cmd_single_d"));
     click(box(s, "cmd_set_error"));
-    QCOMPARE(p.folder.column("SELECT ref_id || ':' || type_answer || ':' || answer FROM xiaoche_error"),
-             QVariantList({"1000:2:D"}));
+    QCOMPARE(
+        p.folder.column("SELECT ref_id || ':' || type_answer || ':' || answer FROM xiaoche_error"),
+        QVariantList({"1000:2:D"}));
     QVERIFY(label(s, "label_set_error")->isVisible());
     ManualTicker* timer = qobject_cast<ManualTicker*>(s->set_error_timer());
     QCOMPARE(timer->interval(), 300);
@@ -557,8 +586,10 @@ void TestPractice::screen_end_saves_and_resumes() {
     QCOMPARE(s->run().current_index(), 7);
     click(box(s, "cmd_end"));
     QCOMPARE(open_screens<MainControl>().size(), 1);
-    QCOMPARE(p.folder.column("SELECT id FROM xiaoche_sequence WHERE position_prev"), QVariantList({7}));
-    QCOMPARE(p.folder.column("SELECT type_answer FROM xiaoche_sequence WHERE type_answer <> 0 ORDER BY id"),
+    QCOMPARE(p.folder.column("SELECT id FROM xiaoche_sequence WHERE position_prev"),
+             QVariantList({7}));
+    QCOMPARE(p.folder.column(
+                 "SELECT type_answer FROM xiaoche_sequence WHERE type_answer <> 0 ORDER BY id"),
              QVariantList({2, 1}));
     cleanup();
 
@@ -575,7 +606,8 @@ void TestPractice::screen_hover_pictures() {
     Study* s = p.open();
     click(box(s, "cmd_single_b"));
     QTest::mouseMove(box(s, "cmd_single_b"), QPoint(21, 22));
-    QCOMPARE(box(s, "cmd_single_b")->picture_path(), QStringLiteral("imgs/btn_single_b_select_move.jpg"));
+    QCOMPARE(box(s, "cmd_single_b")->picture_path(),
+             QStringLiteral("imgs/btn_single_b_select_move.jpg"));
     QTest::mouseMove(box(s, "cmd_single_a"), QPoint(6, 6));
     QCOMPARE(box(s, "cmd_single_a")->picture_path(), QStringLiteral("imgs/btn_single_a_move.jpg"));
     QTest::mouseMove(box(s, "cmd_next"), QPoint(6, 6));
@@ -583,7 +615,8 @@ void TestPractice::screen_hover_pictures() {
     QCOMPARE(box(s, "cmd_next")->cursor().shape(), Qt::BitmapCursor);
     QTest::mouseMove(child<QWidget>(s, "frame_single_a_0"), QPoint(3, 3));
     QCOMPARE(box(s, "cmd_single_a")->picture_path(), QStringLiteral("imgs/btn_single_a.jpg"));
-    QCOMPARE(box(s, "cmd_single_b")->picture_path(), QStringLiteral("imgs/btn_single_b_select.jpg"));
+    QCOMPARE(box(s, "cmd_single_b")->picture_path(),
+             QStringLiteral("imgs/btn_single_b_select.jpg"));
     QCOMPARE(box(s, "cmd_next")->picture_path(), QStringLiteral("imgs/btn_next.jpg"));
     QTest::mouseMove(box(s, "cmd_end"), QPoint(6, 6));
     QTest::mouseMove(child<QWidget>(s, "frame_set_error_0"), QPoint(3, 3));
@@ -592,9 +625,9 @@ void TestPractice::screen_hover_pictures() {
 
 void TestPractice::screen_picture_questions() {
     Practice p;
-    p.make_picture(0, "small.png", 200, 100);   // 3000 × 1500 twips: unscaled
-    p.make_picture(1, "wide.png", 667, 467);    // 10005 × 7005: scaled by the width, then squeezed
-    p.make_picture(3, "tall.png", 400, 400);    // 6000 × 6000: scaled by the height
+    p.make_picture(0, "small.png", 200, 100);  // 3000 × 1500 twips: unscaled
+    p.make_picture(1, "wide.png", 667, 467);   // 10005 × 7005: scaled by the width, then squeezed
+    p.make_picture(3, "tall.png", 400, 400);   // 6000 × 6000: scaled by the height
     p.make_picture(4, "gone.png", 10, 10);
     QFile::remove(p.folder.path() + "/tr/gone.png");
     Study* s = p.open();

@@ -14,17 +14,16 @@
 #include "core/ticker.h"
 #include "core/twips.h"
 #include "fixture.h"
-#include "screen_helpers.h"
 #include "menu/main_control.h"
 #include "practice/study.h"
 #include "practice/study_unit.h"
 #include "practice/tile_list.h"
+#include "screen_helpers.h"
 
 using namespace trelvo;
 using namespace trelvo::test;
 
 namespace {
-
 
 QStringList texts(QObject* screen, const QString& array, int n) {
     QStringList out;

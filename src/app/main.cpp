@@ -4,7 +4,6 @@
 #include "core/first_paint_probe.h"
 #include "menu/main_control.h"
 
-
 int main(int argc, char** argv) {
     trelvo::TrelvoApplication app(argc, argv);
     trelvo::init_screens();

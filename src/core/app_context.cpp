@@ -22,6 +22,8 @@ QUrl feedback_address() {
     return QUrl(QStringLiteral("mailto:feedback@trelvo.example?subject=Trelvo%E5%8F%8D%E9%A6%88"));
 }
 
-QUrl web_address() { return QUrl(QStringLiteral("https://trelvo.example/")); }
+QUrl web_address() {
+    return QUrl(QStringLiteral("https://trelvo.example/"));
+}
 
 }  // namespace trelvo

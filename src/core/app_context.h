@@ -14,7 +14,7 @@ namespace trelvo {
 // What every screen shares: the program folder, the question bank opened in it, the picture
 // loader with its caches, and the seams to the desktop that tests replace.
 class AppContext final {
-public:
+  public:
     explicit AppContext(QString program_folder);
 
     const QString& folder() const { return folder_; }
@@ -29,7 +29,7 @@ public:
     // Makes the screens' timers (the short confirmation notes, the exam clock).
     TickerFactory make_ticker;
 
-private:
+  private:
     QString folder_;
     QuestionBank bank_;
     PictureLoader pictures_;

@@ -23,7 +23,9 @@ ErrorPresenter& presenter() {
 
 }  // namespace
 
-void set_error_presenter(ErrorPresenter p) { presenter() = std::move(p); }
+void set_error_presenter(ErrorPresenter p) {
+    presenter() = std::move(p);
+}
 
 QString error_report_text(const AppError& error) {
     return QStringLiteral("程序运行时错误：%1\n\n原因：%2").arg(error.message(), error.cause());
@@ -46,10 +48,9 @@ void report_fatal(const AppError& error) {
 
 qint16 checked_int16(qlonglong value, const QString& what) {
     if (value < std::numeric_limits<qint16>::min() || value > std::numeric_limits<qint16>::max()) {
-        throw AppError(QStringLiteral("数值溢出"),
-                       QStringLiteral("%1 的值 %2 超出16位整数范围（-32768 至 32767）")
-                           .arg(what)
-                           .arg(value));
+        throw AppError(
+            QStringLiteral("数值溢出"),
+            QStringLiteral("%1 的值 %2 超出16位整数范围（-32768 至 32767）").arg(what).arg(value));
     }
     return static_cast<qint16>(value);
 }

@@ -9,13 +9,13 @@ namespace trelvo {
 // The one exception type of the program: a Chinese message for the learner and the technical cause
 // for the maintainer. It is caught in exactly one place (TrelvoApplication::notify and main).
 class AppError final : public std::runtime_error {
-public:
+  public:
     AppError(QString message, QString cause);
 
     const QString& message() const { return message_; }
     const QString& cause() const { return cause_; }
 
-private:
+  private:
     QString message_;
     QString cause_;
 };

@@ -3,7 +3,9 @@
 #include "core/app_error.h"
 #include "core/screen.h"
 
-static void init_design_resources() { Q_INIT_RESOURCE(design); }
+static void init_design_resources() {
+    Q_INIT_RESOURCE(design);
+}
 
 namespace trelvo {
 
@@ -17,7 +19,8 @@ bool TrelvoApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const AppError& error) {
         report_fatal(error);
     } catch (const std::exception& error) {
-        report_fatal(AppError(QStringLiteral("程序内部错误"), QString::fromLocal8Bit(error.what())));
+        report_fatal(
+            AppError(QStringLiteral("程序内部错误"), QString::fromLocal8Bit(error.what())));
     }
 }
 

@@ -7,7 +7,7 @@ namespace trelvo {
 // The application object: the one place where a run-time failure raised inside any event handler
 // is caught and reported before the program ends.
 class TrelvoApplication final : public QApplication {
-public:
+  public:
     TrelvoApplication(int& argc, char** argv);
     bool notify(QObject* receiver, QEvent* event) override;
 };

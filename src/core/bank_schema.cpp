@@ -29,7 +29,8 @@ QString chapter_list_table(const QString& name) {
 
 QString special_list_table(const QString& name) {
     // No key column: the list is read in stored (insertion) order.
-    return QStringLiteral("CREATE TABLE %1 (special_detail TEXT, special_table_name TEXT)").arg(name);
+    return QStringLiteral("CREATE TABLE %1 (special_detail TEXT, special_table_name TEXT)")
+        .arg(name);
 }
 
 QString practice_table(const QString& name) {
@@ -43,16 +44,22 @@ QString practice_table(const QString& name) {
 }
 
 QStringList questions_columns() {
-    return {"id",          "question",   "question_a",      "question_b",   "question_c",
-            "question_d",  "answer",     "type_select",     "type_picture", "answer_analysis",
-            "name_media",  "type_xiaoche", "type_huoche",   "type_keche",   "type_safe"};
+    return {"id",         "question",     "question_a",  "question_b",   "question_c",
+            "question_d", "answer",       "type_select", "type_picture", "answer_analysis",
+            "name_media", "type_xiaoche", "type_huoche", "type_keche",   "type_safe"};
 }
 QStringList car_columns() {
     return {"id", "table_name", "car_title", "car_detail", "is_selected", "car_type"};
 }
-QStringList chapter_list_columns() { return {"chapter_id", "chapter_detail", "chapter_table_name"}; }
-QStringList special_list_columns() { return {"special_detail", "special_table_name"}; }
-QStringList practice_columns() { return {"id", "position_prev", "type_answer", "ref_id", "answer"}; }
+QStringList chapter_list_columns() {
+    return {"chapter_id", "chapter_detail", "chapter_table_name"};
+}
+QStringList special_list_columns() {
+    return {"special_detail", "special_table_name"};
+}
+QStringList practice_columns() {
+    return {"id", "position_prev", "type_answer", "ref_id", "answer"};
+}
 
 bool is_plain_identifier(const QString& name) {
     static const QRegularExpression re(QStringLiteral("^[A-Za-z_][A-Za-z0-9_]{0,63}$"));
@@ -67,7 +74,8 @@ bool answer_fits_kind(int type_select, const QString& answer, bool allow_empty) 
     if (answer.isEmpty()) return allow_empty;
     switch (type_select) {
         case 0:
-            return answer.size() == 1 && answer[0] >= QLatin1Char('A') && answer[0] <= QLatin1Char('D');
+            return answer.size() == 1 && answer[0] >= QLatin1Char('A') &&
+                   answer[0] <= QLatin1Char('D');
         case 1: {
             // Distinct letters in the order A, B, C, D.
             QChar last;

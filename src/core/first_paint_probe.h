@@ -10,7 +10,7 @@
 namespace trelvo {
 
 class FirstPaintProbe final : public QObject {
-public:
+  public:
     using QObject::QObject;
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !seen_) {
@@ -22,7 +22,7 @@ public:
         return QObject::eventFilter(watched, event);
     }
 
-private:
+  private:
     bool seen_ = false;
 };
 

@@ -164,11 +164,13 @@ FrameBox::FrameBox(const QString& object_name, const QString& caption, QWidget* 
     setObjectName(object_name);
     setMouseTracking(true);
     setAttribute(Qt::WA_NoMousePropagation);
-    setStyleSheet(QStringLiteral(
-        "QGroupBox#%1 { background: white; border: 1px solid #a9b8c8; border-radius: 3px;"
-        " margin-top: 9px; }"
-        "QGroupBox#%1::title { subcontrol-origin: margin; left: 10px; padding: 0 3px; color: #1f4f8a; }")
-                      .arg(object_name));
+    setStyleSheet(
+        QStringLiteral(
+            "QGroupBox#%1 { background: white; border: 1px solid #a9b8c8; border-radius: 3px;"
+            " margin-top: 9px; }"
+            "QGroupBox#%1::title { subcontrol-origin: margin; left: 10px; padding: 0 3px; color: "
+            "#1f4f8a; }")
+            .arg(object_name));
 }
 
 void FrameBox::mouseMoveEvent(QMouseEvent* event) {

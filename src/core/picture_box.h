@@ -1,7 +1,7 @@
 #pragma once
 
-#include <QPixmap>
 #include <QGroupBox>
+#include <QPixmap>
 #include <QWidget>
 
 namespace trelvo {
@@ -10,7 +10,7 @@ namespace trelvo {
 // natural size unless stretched, and reports presses, clicks and pointer movement.
 class PictureBox final : public QWidget {
     Q_OBJECT
-public:
+  public:
     PictureBox(const QString& object_name, QWidget* parent);
 
     void set_picture(const QPixmap& picture, const QString& path);
@@ -24,18 +24,18 @@ public:
     void set_stretch(bool stretch);
     bool stretch() const { return stretch_; }
 
-signals:
+  signals:
     void pressed();
     void clicked();
     void mouse_moved();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QPixmap picture_;
     QString path_;
     bool stretch_ = true;
@@ -46,7 +46,7 @@ private:
 // instead of passing them to the screen behind it.
 class TextLabel final : public QWidget {
     Q_OBJECT
-public:
+  public:
     TextLabel(const QString& object_name, QWidget* parent);
 
     void set_text(const QString& text);
@@ -64,19 +64,19 @@ public:
     // The font the text is drawn in (smaller than font() when shrunk to fit).
     QFont drawn_font() const;
 
-signals:
+  signals:
     void pressed();
     void clicked();
     void mouse_moved();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void fit_to_text();
 
     QString text_;
@@ -96,26 +96,26 @@ namespace trelvo {
 // A captioned frame on a white ground that reports pointer movement over its own area.
 class FrameBox final : public QGroupBox {
     Q_OBJECT
-public:
+  public:
     FrameBox(const QString& object_name, const QString& caption, QWidget* parent);
 
-signals:
+  signals:
     void mouse_moved();
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 };
 
 // An invisible area laid around buttons: pointer movement over it gives them back their pictures.
 class HoverArea final : public QWidget {
     Q_OBJECT
-public:
+  public:
     HoverArea(const QString& object_name, QWidget* parent);
 
-signals:
+  signals:
     void mouse_moved();
 
-protected:
+  protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 };
 

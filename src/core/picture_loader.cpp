@@ -15,9 +15,7 @@ QPoint cursor_hotspot(const QString& path) {
     if (!f.open(QIODevice::ReadOnly)) return {};
     const QByteArray head = f.read(22);
     if (head.size() < 22 || head[2] != 2) return {};
-    auto u16 = [&](int at) {
-        return int(quint8(head[at])) | (int(quint8(head[at + 1])) << 8);
-    };
+    auto u16 = [&](int at) { return int(quint8(head[at])) | (int(quint8(head[at + 1])) << 8); };
     return {u16(10), u16(12)};
 }
 
@@ -36,9 +34,10 @@ QPixmap PictureLoader::read(const QString& relative) {
     reader.setDecideFormatFromContent(true);
     const QImage image = reader.read();
     if (image.isNull()) {
-        const QString cause = QFile::exists(path)
-                                  ? QStringLiteral("无法读取图片 %1：%2").arg(path, reader.errorString())
-                                  : QStringLiteral("文件不存在：%1").arg(path);
+        const QString cause =
+            QFile::exists(path)
+                ? QStringLiteral("无法读取图片 %1：%2").arg(path, reader.errorString())
+                : QStringLiteral("文件不存在：%1").arg(path);
         throw AppError(QStringLiteral("找不到或无法读取图片文件"), cause);
     }
     return QPixmap::fromImage(image);

@@ -11,7 +11,7 @@ namespace trelvo {
 // Loads pictures and the hand cursor from the program folder. Skin pictures are decoded once per
 // path and then served from memory; a file that is missing fails when it is first needed.
 class PictureLoader final {
-public:
+  public:
     explicit PictureLoader(QString program_folder);
 
     const QString& folder() const { return folder_; }
@@ -28,7 +28,7 @@ public:
     int requests(const QString& relative) const { return requests_.value(relative); }
     int file_reads(const QString& relative) const { return reads_.value(relative); }
 
-private:
+  private:
     QPixmap read(const QString& relative);
 
     QString folder_;

@@ -23,7 +23,8 @@ QString describe_foreign_file(const QString& path) {
     if (!file.open(QIODevice::ReadOnly)) return QStringLiteral("文件无法读取");
     const QByteArray head = file.read(32);
     if (head.mid(4, 15) == "Standard Jet DB" || head.mid(4, 15) == "Standard ACE DB") {
-        return QStringLiteral("这是 Access 数据库文件，本程序需要 SQLite 格式的题库（可用 bankctl build 生成）");
+        return QStringLiteral(
+            "这是 Access 数据库文件，本程序需要 SQLite 格式的题库（可用 bankctl build 生成）");
     }
     if (head.isEmpty()) return QStringLiteral("文件为空");
     return QStringLiteral("文件不是 SQLite 数据库");
@@ -33,7 +34,9 @@ QString describe_foreign_file(const QString& path) {
 
 Rows::Rows(QSqlQuery query, QString sql) : query_(std::move(query)), sql_(std::move(sql)) {}
 
-bool Rows::next() { return query_.next(); }
+bool Rows::next() {
+    return query_.next();
+}
 
 QVariant Rows::value(int column) const {
     if (!query_.isValid()) {
@@ -53,8 +56,9 @@ qint16 Rows::int16(int column) const {
     bool ok = false;
     const qlonglong n = v.toLongLong(&ok);
     if (!ok) {
-        throw AppError(QStringLiteral("题库数据格式错误"),
-                       QStringLiteral("第 %1 列不是数字（%2）：%3").arg(column).arg(v.toString(), sql_));
+        throw AppError(
+            QStringLiteral("题库数据格式错误"),
+            QStringLiteral("第 %1 列不是数字（%2）：%3").arg(column).arg(v.toString(), sql_));
     }
     return checked_int16(n, QStringLiteral("第 %1 列（%2）").arg(column).arg(sql_));
 }
@@ -67,11 +71,14 @@ bool Rows::yes_no(int column) const {
     const QString s = v.toString().trimmed().toLower();
     if (s == QLatin1String("true")) return true;
     if (s == QLatin1String("false")) return false;
-    throw AppError(QStringLiteral("题库数据格式错误"),
-                   QStringLiteral("第 %1 列不是是/否值（%2）：%3").arg(column).arg(v.toString(), sql_));
+    throw AppError(
+        QStringLiteral("题库数据格式错误"),
+        QStringLiteral("第 %1 列不是是/否值（%2）：%3").arg(column).arg(v.toString(), sql_));
 }
 
-QString Rows::text(int column) const { return value(column).toString(); }
+QString Rows::text(int column) const {
+    return value(column).toString();
+}
 
 QString Rows::text_or_empty(int column) const {
     if (!query_.isValid()) return value(column).toString();  // reports the missing row
@@ -157,7 +164,9 @@ Rows QuestionBank::query(const QString& sql, const QVariantList& values) {
     return Rows(run(sql, values), sql);
 }
 
-void QuestionBank::exec(const QString& sql, const QVariantList& values) { run(sql, values); }
+void QuestionBank::exec(const QString& sql, const QVariantList& values) {
+    run(sql, values);
+}
 
 qint16 QuestionBank::scalar(const QString& sql, const QVariantList& values) {
     Rows rows = query(sql, values);

@@ -12,7 +12,7 @@ namespace trelvo {
 // conventions: numbers are 16-bit, Yes/No columns are Booleans, and a Null is an error except
 // where the caller asks for text_or_empty.
 class Rows final {
-public:
+  public:
     explicit Rows(QSqlQuery query, QString sql);
 
     bool next();
@@ -21,7 +21,7 @@ public:
     QString text(int column) const;
     QString text_or_empty(int column) const;
 
-private:
+  private:
     QVariant value(int column) const;
 
     QSqlQuery query_;
@@ -32,7 +32,7 @@ private:
 // dies (for the program: until it ends). Every statement of the program runs through here with
 // bound values; table names that come from outside are checked against the tables that exist.
 class QuestionBank final {
-public:
+  public:
     explicit QuestionBank(QString bank_path);
     ~QuestionBank();
     QuestionBank(const QuestionBank&) = delete;
@@ -56,19 +56,19 @@ public:
     // Statements that must take effect together. Commit explicitly; a transaction left without
     // commit (an exception passing through) is rolled back.
     class Transaction final {
-    public:
+      public:
         explicit Transaction(QuestionBank& bank);
         ~Transaction();
         Transaction(const Transaction&) = delete;
         Transaction& operator=(const Transaction&) = delete;
         void commit();
 
-    private:
+      private:
         QuestionBank& bank_;
         bool open_ = true;
     };
 
-private:
+  private:
     QSqlQuery run(const QString& sql, const QVariantList& values);
     [[noreturn]] void fail(const QString& message, const QString& cause) const;
 

@@ -48,9 +48,9 @@ QFont kai_font(double points, bool bold) {
 }
 
 void install_font_substitutions() {
-    QFont::insertSubstitutions(QStringLiteral("宋体"),
-                               {QStringLiteral("AR PL UMing CN"), QStringLiteral("WenQuanYi Micro Hei"),
-                                QStringLiteral("Noto Serif CJK SC")});
+    QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("AR PL UMing CN"),
+                                                        QStringLiteral("WenQuanYi Micro Hei"),
+                                                        QStringLiteral("Noto Serif CJK SC")});
     QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"),
                                {QStringLiteral("AR PL UKai CN"), QStringLiteral("AR PL UMing CN"),
                                 QStringLiteral("WenQuanYi Micro Hei")});

@@ -31,23 +31,24 @@ void install_font_substitutions();
 // picture. It deletes itself when closed and reports pointer movement over its own background.
 class Screen : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit Screen(const QString& object_name, QWidget* parent = nullptr);
 
     void set_background(const QPixmap& picture);  // null = plain white
 
-signals:
+  signals:
     void background_mouse_moved();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     QPixmap background_;
 };
 
-// Opens a screen by the fixed order: (created by the caller), caption, init, show, close the opener.
+// Opens a screen by the fixed order: (created by the caller), caption, init, show, close the
+// opener.
 template <typename Target, typename Init>
 Target* open_screen(QWidget* opener, Target* target, const QString* caption, Init&& init) {
     if (caption != nullptr) target->setWindowTitle(*caption);

@@ -13,10 +13,22 @@ class PictureLoader;
 // The fourteen main-menu pictures kept for the program's life. A slot is filled by its first
 // request and then handed out unchanged; a slot whose file is missing fails on every request.
 class SkinImages final {
-public:
+  public:
     enum Slot {
-        title, about, exit, sequence, chapter, strong, error, special, exam,
-        type_xiaoche, type_huoche, type_keche, type_motuoche, type_safe,
+        title,
+        about,
+        exit,
+        sequence,
+        chapter,
+        strong,
+        error,
+        special,
+        exam,
+        type_xiaoche,
+        type_huoche,
+        type_keche,
+        type_motuoche,
+        type_safe,
         slot_count
     };
 
@@ -28,7 +40,7 @@ public:
     static QString file_of(Slot slot);  // "imgs/title.jpg"
     static std::optional<Slot> category_slot(CarType code);
 
-private:
+  private:
     PictureLoader& loader_;
     std::array<std::optional<QPixmap>, slot_count> slots_;
 };

@@ -6,10 +6,18 @@ QtTicker::QtTicker(QObject* parent) : Ticker(parent) {
     connect(&timer_, &QTimer::timeout, this, &Ticker::tick);
 }
 
-void QtTicker::start(int interval_ms) { timer_.start(interval_ms); }
-void QtTicker::stop() { timer_.stop(); }
-bool QtTicker::is_active() const { return timer_.isActive(); }
-int QtTicker::interval() const { return timer_.interval(); }
+void QtTicker::start(int interval_ms) {
+    timer_.start(interval_ms);
+}
+void QtTicker::stop() {
+    timer_.stop();
+}
+bool QtTicker::is_active() const {
+    return timer_.isActive();
+}
+int QtTicker::interval() const {
+    return timer_.interval();
+}
 
 void ManualTicker::start(int interval_ms) {
     interval_ = interval_ms;

@@ -13,7 +13,7 @@ class PictureBox;
 // large. One click on the picture closes it.
 class EnlargeImage final : public QDialog {
     Q_OBJECT
-public:
+  public:
     EnlargeImage(AppContext& app, QWidget* parent);
 
     // Loads and sizes the picture for an opener whose picture box is `box`.
@@ -25,7 +25,7 @@ public:
     // Creates a viewer, shows it modal and returns when it is closed.
     static void open_viewer(AppContext& app, QWidget* opener, const QString& path, PictureSize box);
 
-private:
+  private:
     AppContext& app_;
     PictureBox* image_enlarged;
     ViewerLayout layout_;

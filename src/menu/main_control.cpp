@@ -113,14 +113,16 @@ void MainControl::load_menu() {
     set_cached(img_special, SkinImages::special);
     set_cached(img_exam, SkinImages::exam);
 
-    Rows rows = app_.bank().query(QStringLiteral("SELECT car_type FROM car WHERE is_selected = TRUE"));
+    Rows rows =
+        app_.bank().query(QStringLiteral("SELECT car_type FROM car WHERE is_selected = TRUE"));
     if (!rows.next()) {
         throw AppError(QStringLiteral("题库中没有选定的驾照类型"),
                        QStringLiteral("表 car 中没有 is_selected 为真的行"));
     }
     set_car_type(rows.int16(0));
 
-    if (const auto slot = SkinImages::category_slot(get_car_type())) set_cached(img_type_car, *slot);
+    if (const auto slot = SkinImages::category_slot(get_car_type()))
+        set_cached(img_type_car, *slot);
 }
 
 void MainControl::hover(PictureBox* button, const QString& hover_file) {
@@ -140,7 +142,8 @@ void MainControl::restore_pictures() {
     set_cached(img_error, SkinImages::error);
     set_cached(img_special, SkinImages::special);
     set_cached(img_exam, SkinImages::exam);
-    if (const auto slot = SkinImages::category_slot(get_car_type())) set_cached(img_type_car, *slot);
+    if (const auto slot = SkinImages::category_slot(get_car_type()))
+        set_cached(img_type_car, *slot);
 }
 
 void MainControl::open_category_selection() {

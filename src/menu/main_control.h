@@ -13,12 +13,12 @@ class TextLabel;
 // category button, about, exit and the feedback contact.
 class MainControl final : public Screen {
     Q_OBJECT
-public:
+  public:
     explicit MainControl(AppContext& app);
 
     void restore_pictures();
 
-private:
+  private:
     void load_menu();
     void hover(PictureBox* button, const QString& hover_file);
     void set_cached(PictureBox* box, SkinImages::Slot slot);

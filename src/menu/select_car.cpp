@@ -79,11 +79,13 @@ void SelectCar::build_car_list() {
     };
     QList<Entry> entries;
     {
-        Rows rows = bank.query(QStringLiteral("SELECT table_name, car_title, car_detail, is_selected, "
-                                              "car_type FROM %1 ORDER BY id ASC")
-                                   .arg(table));
+        Rows rows =
+            bank.query(QStringLiteral("SELECT table_name, car_title, car_detail, is_selected, "
+                                      "car_type FROM %1 ORDER BY id ASC")
+                           .arg(table));
         while (entries.size() < max_entries && rows.next()) {
-            entries.append({rows.text(0), rows.text(1), rows.text(2), rows.yes_no(3), rows.int16(4)});
+            entries.append(
+                {rows.text(0), rows.text(1), rows.text(2), rows.yes_no(3), rows.int16(4)});
         }
     }
     if (entries.isEmpty()) {
@@ -126,7 +128,8 @@ void SelectCar::build_car_list() {
         for (QWidget* part : std::initializer_list<QWidget*>{tile, title, detail, num}) {
             part->show();
             if (auto* box = qobject_cast<PictureBox*>(part)) {
-                connect(box, &PictureBox::mouse_moved, this, [this, i, box] { hover_tile(i, box); });
+                connect(box, &PictureBox::mouse_moved, this,
+                        [this, i, box] { hover_tile(i, box); });
                 connect(box, &PictureBox::clicked, this, [this, i] { select_car_entry(i); });
             } else if (auto* label = qobject_cast<TextLabel*>(part)) {
                 connect(label, &TextLabel::mouse_moved, this,
@@ -150,15 +153,15 @@ void SelectCar::set_tile_picture(int index, TilePicture which) {
     if (prefix.isEmpty()) return;  // codes without pictures keep what they show
     static const char* const stems[] = {"select_car_not_selected_", "select_car_not_selected_move_",
                                         "select_car_selected_", "select_car_selected_move_"};
-    const QString file =
-        QStringLiteral("imgs/") + QLatin1String(stems[int(which)]) + prefix + QStringLiteral(".jpg");
+    const QString file = QStringLiteral("imgs/") + QLatin1String(stems[int(which)]) + prefix +
+                         QStringLiteral(".jpg");
     img_select_car[index]->set_picture(app_.pictures().skin(file), file);
 }
 
 void SelectCar::hover_tile(int index, QWidget* part) {
     part->setCursor(app_.pictures().hand_cursor());
     set_tile_picture(index, entry_selected_[index] ? TilePicture::selected_move
-                                                    : TilePicture::not_selected_move);
+                                                   : TilePicture::not_selected_move);
     hover_index_ = index;
     hover_restored_ = false;
 }
@@ -193,7 +196,8 @@ void SelectCar::save_selection() {
     // Clearing and setting go together: a failure in between must not leave car without a
     // selected row, which would stop every later start-up.
     QuestionBank::Transaction transaction(bank);
-    bank.exec(QStringLiteral("UPDATE %1 SET is_selected = FALSE WHERE is_selected = TRUE").arg(table));
+    bank.exec(
+        QStringLiteral("UPDATE %1 SET is_selected = FALSE WHERE is_selected = TRUE").arg(table));
     bank.exec(QStringLiteral("UPDATE %1 SET is_selected = TRUE WHERE id = ?").arg(table),
               {selected_index_});
     transaction.commit();

@@ -18,7 +18,7 @@ class TextLabel;
 // returns to the main menu.
 class SelectCar final : public Screen {
     Q_OBJECT
-public:
+  public:
     static constexpr int max_entries = 5;
 
     explicit SelectCar(AppContext& app);
@@ -35,7 +35,7 @@ public:
     // Row pitch of the tiles in twips: the design's 2000 for four rows, tighter for five.
     int row_pitch() const { return entry_count_ > 4 ? 1600 : 2000; }
 
-private:
+  private:
     enum class TilePicture { not_selected, not_selected_move, selected, selected_move };
 
     void build_car_list();

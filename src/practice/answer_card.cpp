@@ -12,7 +12,9 @@ namespace {
 
 constexpr int pitch = 730;
 
-QRect to_px(const QRect& t) { return twips_rect(t.x(), t.y(), t.width(), t.height()); }
+QRect to_px(const QRect& t) {
+    return twips_rect(t.x(), t.y(), t.width(), t.height());
+}
 
 }  // namespace
 
@@ -55,7 +57,8 @@ void AnswerCard::paintEvent(QPaintEvent*) {
     }
     // Every grid position gets its lines, whatever the run's length; lines lie over the cells.
     p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
-    for (int k = 0; k <= rows; ++k) p.drawLine(px(100), px(200 + pitch * k), px(14700), px(200 + pitch * k));
+    for (int k = 0; k <= rows; ++k)
+        p.drawLine(px(100), px(200 + pitch * k), px(14700), px(200 + pitch * k));
     for (int i = 0; i < positions; ++i) {
         const int x = px(100 + pitch * (i % columns));
         const int y = 200 + pitch * (i / columns);

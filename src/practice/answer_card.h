@@ -11,7 +11,7 @@ namespace trelvo {
 // question of the run, grid lines drawn over the cells. Pressing a cell reports its index.
 class AnswerCard final : public QWidget {
     Q_OBJECT
-public:
+  public:
     static constexpr int columns = 20, rows = 5, positions = columns * rows;
 
     explicit AnswerCard(QWidget* parent);
@@ -25,14 +25,14 @@ public:
     static QRect cell_background_twips(int index);  // 745 × 745
     static QRect cell_number_twips(int index);      // 360 × 210
 
-signals:
+  signals:
     void cell_pressed(int index);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     int count_ = 0;
     std::array<CellColors, positions> colors_;
 };

@@ -31,7 +31,9 @@ MediaView::MediaView(QWidget* parent) : QWidget(parent) {
     layout->addWidget(screen_);
 }
 
-MediaView::~MediaView() { clear(); }
+MediaView::~MediaView() {
+    clear();
+}
 
 void MediaView::clear() {
     if (movie_ != nullptr) {
@@ -53,7 +55,9 @@ void MediaView::clear() {
     path_.clear();
 }
 
-QString MediaView::notice() const { return mode_ == Mode::notice ? screen_->text() : QString(); }
+QString MediaView::notice() const {
+    return mode_ == Mode::notice ? screen_->text() : QString();
+}
 
 void MediaView::show_notice(const QString& text) {
     screen_->setText(text);
@@ -99,7 +103,8 @@ void MediaView::play(const QString& path) {
         mode_ = Mode::video;
         return;
     }
-    show_notice(QStringLiteral("本程序无法播放这种格式的动画（%1）\n请参考题目文字作答").arg(info.fileName()));
+    show_notice(QStringLiteral("本程序无法播放这种格式的动画（%1）\n请参考题目文字作答")
+                    .arg(info.fileName()));
 }
 
 }  // namespace trelvo

@@ -14,7 +14,7 @@ namespace trelvo {
 // instead. A path of one blank stops and clears it.
 class MediaView final : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MediaView(QWidget* parent);
     ~MediaView() override;
 
@@ -27,7 +27,7 @@ public:
     QString notice() const;
     QMovie* movie() const { return movie_; }
 
-private:
+  private:
     void clear();
     void show_notice(const QString& text);
 

@@ -13,12 +13,17 @@ CellColors answer_card_colors(qint16 result, bool highlighted) {
     return {result == not_answered ? white : orange, number};
 }
 
-QChar button_letter(Button b) { return QLatin1Char("ABCDYN"[int(b)]); }
-QString button_file_letter(Button b) { return QString(QLatin1Char("abcdyn"[int(b)])); }
+QChar button_letter(Button b) {
+    return QLatin1Char("ABCDYN"[int(b)]);
+}
+QString button_file_letter(Button b) {
+    return QString(QLatin1Char("abcdyn"[int(b)]));
+}
 
 QString button_picture_file(Button b, ButtonPicture p) {
     static const char* const suffixes[] = {".jpg", "_select.jpg", "_move.jpg", "_select_move.jpg"};
-    return QStringLiteral("imgs/btn_single_") + button_file_letter(b) + QLatin1String(suffixes[int(p)]);
+    return QStringLiteral("imgs/btn_single_") + button_file_letter(b) +
+           QLatin1String(suffixes[int(p)]);
 }
 
 QString yes_no_text(const QString& answer) {
@@ -31,16 +36,19 @@ int PracticeRun::load(const QString& table_name, qint16 first_id, qint16 last_id
     table_name_ = table_name;
     first_id_ = first_id;
     last_id_ = last_id;
-    const qint16 count = checked_int16(qlonglong(last_id) - first_id + 1, QStringLiteral("练习题数"));
+    const qint16 count =
+        checked_int16(qlonglong(last_id) - first_id + 1, QStringLiteral("练习题数"));
     if (count < 1 || count > max_questions) {
-        throw AppError(QStringLiteral("练习范围不正确"),
-                       QStringLiteral("%1 的 id %2 至 %3").arg(table_name).arg(first_id).arg(last_id));
+        throw AppError(
+            QStringLiteral("练习范围不正确"),
+            QStringLiteral("%1 的 id %2 至 %3").arg(table_name).arg(first_id).arg(last_id));
     }
     const QString table = bank_.table(table_name);
-    Rows rows = bank_.query(QStringLiteral("SELECT position_prev, type_answer, ref_id, answer FROM %1 "
-                                           "WHERE id BETWEEN ? AND ? ORDER BY id ASC")
-                                .arg(table),
-                            {first_id, last_id});
+    Rows rows =
+        bank_.query(QStringLiteral("SELECT position_prev, type_answer, ref_id, answer FROM %1 "
+                                   "WHERE id BETWEEN ? AND ? ORDER BY id ASC")
+                        .arg(table),
+                    {first_id, last_id});
     int loaded = 0;
     int start = 0;
     while (loaded < count && rows.next()) {
@@ -53,7 +61,10 @@ int PracticeRun::load(const QString& table_name, qint16 first_id, qint16 last_id
     }
     if (loaded == 0) {
         throw AppError(QStringLiteral("练习表中没有题目"),
-                       QStringLiteral("%1 的 id %2 至 %3 没有数据行").arg(table_name).arg(first_id).arg(last_id));
+                       QStringLiteral("%1 的 id %2 至 %3 没有数据行")
+                           .arg(table_name)
+                           .arg(first_id)
+                           .arg(last_id));
     }
     question_count_ = loaded;
     current_index_ = start;
@@ -66,8 +77,12 @@ bool PracticeRun::go_to(int index) {
     return true;
 }
 
-bool PracticeRun::next() { return go_to(current_index_ + 1); }
-bool PracticeRun::previous() { return go_to(current_index_ - 1); }
+bool PracticeRun::next() {
+    return go_to(current_index_ + 1);
+}
+bool PracticeRun::previous() {
+    return go_to(current_index_ - 1);
+}
 
 Question PracticeRun::read_question(int index) {
     Rows rows = bank_.query(QStringLiteral("SELECT question, question_a, question_b, question_c, "
@@ -168,8 +183,10 @@ void PracticeRun::save_progress() {
     QuestionBank::Transaction transaction(bank_);
     const QString update =
         QStringLiteral("UPDATE %1 SET type_answer = ?, answer = ? WHERE ref_id = ?").arg(table);
-    for (int b = 0; b < question_count_; ++b) bank_.exec(update, {type_answers_[b], answers_[b], ref_ids_[b]});
-    bank_.exec(QStringLiteral("UPDATE %1 SET position_prev = FALSE WHERE position_prev = TRUE").arg(table));
+    for (int b = 0; b < question_count_; ++b)
+        bank_.exec(update, {type_answers_[b], answers_[b], ref_ids_[b]});
+    bank_.exec(QStringLiteral("UPDATE %1 SET position_prev = FALSE WHERE position_prev = TRUE")
+                   .arg(table));
     bank_.exec(QStringLiteral("UPDATE %1 SET position_prev = TRUE WHERE ref_id = ?").arg(table),
                {ref_ids_[current_index_]});
     transaction.commit();
@@ -181,17 +198,20 @@ void mark_wrong_answer(QuestionBank& bank, const QString& error_table, qint16 re
     QuestionBank::Transaction transaction(bank);
     bool present = false;
     {
-        Rows rows = bank.query(QStringLiteral("SELECT ref_id FROM %1 WHERE ref_id = ?").arg(table), {ref_id});
+        Rows rows = bank.query(QStringLiteral("SELECT ref_id FROM %1 WHERE ref_id = ?").arg(table),
+                               {ref_id});
         present = rows.next();
     }
     if (present) {
-        bank.exec(QStringLiteral("UPDATE %1 SET type_answer = ?, answer = ? WHERE ref_id = ?").arg(table),
-                  {result, answer, ref_id});
+        bank.exec(
+            QStringLiteral("UPDATE %1 SET type_answer = ?, answer = ? WHERE ref_id = ?").arg(table),
+            {result, answer, ref_id});
     } else {
         const qint16 n = bank.scalar(QStringLiteral("SELECT count(*) FROM %1").arg(table));
-        bank.exec(QStringLiteral("INSERT INTO %1 (id, type_answer, ref_id, answer) VALUES (?, ?, ?, ?)")
-                      .arg(table),
-                  {n, result, ref_id, answer});
+        bank.exec(
+            QStringLiteral("INSERT INTO %1 (id, type_answer, ref_id, answer) VALUES (?, ?, ?, ?)")
+                .arg(table),
+            {n, result, ref_id, answer});
     }
     transaction.commit();
 }

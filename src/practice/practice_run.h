@@ -23,7 +23,7 @@ CellColors answer_card_colors(qint16 result, bool highlighted);
 
 // One question as the practice screen shows it.
 struct Question {
-    QString text;                  // the stem
+    QString text;                    // the stem
     std::array<QString, 4> options;  // A–D as stored (Null read as empty)
     QString right_answer;
     qint16 kind = 0;        // 0 single choice, 1 multiple choice, 2 true/false
@@ -33,8 +33,8 @@ struct Question {
 
 // The answer buttons: A–D for choice questions, Y (对) and N (错) for true/false.
 enum class Button { a, b, c, d, y, n };
-QChar button_letter(Button b);           // 'A'…'D', 'Y', 'N'
-QString button_file_letter(Button b);    // "a"…"d", "y", "n" for the picture names
+QChar button_letter(Button b);         // 'A'…'D', 'Y', 'N'
+QString button_file_letter(Button b);  // "a"…"d", "y", "n" for the picture names
 
 // Which picture an answer button shows.
 enum class ButtonPicture { normal, selected, hover, selected_hover };
@@ -46,7 +46,7 @@ QString yes_no_text(const QString& answer);
 // One practice run over the rows first_id … last_id (at most 100) of a practice table: loading,
 // the current question, moving, judging and recording answers in memory, and writing them back.
 class PracticeRun final {
-public:
+  public:
     static constexpr int max_questions = 100;
 
     explicit PracticeRun(QuestionBank& bank) : bank_(bank) {}
@@ -90,7 +90,7 @@ public:
     // Writes every result and answer of the run and the resume marker, in one transaction.
     void save_progress();
 
-private:
+  private:
     void record(qint16 result, const QString& answer);
 
     QuestionBank& bank_;

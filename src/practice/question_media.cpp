@@ -9,7 +9,9 @@ namespace trelvo {
 namespace {
 
 // Differences are whole twips in practice; round half to even as the comparison is specified.
-double rounded(double v) { return std::nearbyint(v); }
+double rounded(double v) {
+    return std::nearbyint(v);
+}
 
 }  // namespace
 

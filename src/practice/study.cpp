@@ -18,47 +18,43 @@ namespace trelvo {
 namespace {
 
 constexpr Placement window_placements[] = {
-    {"frame_question", 30, 30, 14835, 6045},  {"frame_answer", 30, 6120, 14835, 3975},
-    {"frame_analysis", 30, 6120, 14835, 3975}, {"chk_answer", 13230, 5340, 1215, 495},
+    {"frame_question", 30, 30, 14835, 6045},
+    {"frame_answer", 30, 6120, 14835, 3975},
+    {"frame_analysis", 30, 6120, 14835, 3975},
+    {"chk_answer", 13230, 5340, 1215, 495},
 };
 
 // Inside frame_question.
 constexpr Placement question_placements[] = {
-    {"label_question", 240, 480, 11040, 735},
-    {"label_question_a", 240, 1290, 8190, 480},
-    {"label_question_b", 210, 2010, 8190, 480},
-    {"label_question_c", 210, 2700, 8190, 480},
-    {"label_question_d", 210, 3420, 8190, 480},
-    {"cmd_single_a", 60, 3990, 1100, 1100},
-    {"cmd_single_b", 1230, 3990, 1100, 1100},
-    {"cmd_single_c", 2430, 3990, 1100, 1100},
-    {"cmd_single_d", 3630, 3990, 1100, 1100},
-    {"cmd_single_y", 660, 4020, 1100, 1100},
-    {"cmd_single_n", 3090, 4020, 1100, 1100},
-    {"cmd_prev", 360, 5130, 1605, 765},
-    {"cmd_next", 2790, 5130, 1605, 765},
-    {"cmd_set_error", 11040, 4440, 1600, 800},
-    {"cmd_end", 13050, 4440, 1600, 800},
-    {"img_right", 6690, 4410, 270, 285},
-    {"img_error", 6690, 4410, 300, 300},
-    {"chk_jump", 8550, 5340, 1845, 495},
-    {"chk_analysis", 11190, 5340, 1215, 495},
-    {"label_set_error", 10020, 4710, 735, 165},
+    {"label_question", 240, 480, 11040, 735},   {"label_question_a", 240, 1290, 8190, 480},
+    {"label_question_b", 210, 2010, 8190, 480}, {"label_question_c", 210, 2700, 8190, 480},
+    {"label_question_d", 210, 3420, 8190, 480}, {"cmd_single_a", 60, 3990, 1100, 1100},
+    {"cmd_single_b", 1230, 3990, 1100, 1100},   {"cmd_single_c", 2430, 3990, 1100, 1100},
+    {"cmd_single_d", 3630, 3990, 1100, 1100},   {"cmd_single_y", 660, 4020, 1100, 1100},
+    {"cmd_single_n", 3090, 4020, 1100, 1100},   {"cmd_prev", 360, 5130, 1605, 765},
+    {"cmd_next", 2790, 5130, 1605, 765},        {"cmd_set_error", 11040, 4440, 1600, 800},
+    {"cmd_end", 13050, 4440, 1600, 800},        {"img_right", 6690, 4410, 270, 285},
+    {"img_error", 6690, 4410, 300, 300},        {"chk_jump", 8550, 5340, 1845, 495},
+    {"chk_analysis", 11190, 5340, 1215, 495},   {"label_set_error", 10020, 4710, 735, 165},
 };
 
 struct Area {
     int left, top, width, height;
 };
-constexpr Area single_a_areas[] = {{60, 3840, 4785, 255}, {60, 4950, 4785, 255}, {30, 4050, 135, 945},
-                                   {1050, 4080, 285, 885}, {2220, 4080, 285, 885}, {3420, 4080, 315, 885},
-                                   {4620, 4050, 315, 975}};
-constexpr Area single_y_areas[] = {{-30, 3930, 4635, 195}, {0, 4980, 4635, 225}, {540, 3990, 225, 1035},
-                                   {1650, 4080, 1575, 915}};
+constexpr Area single_a_areas[] = {
+    {60, 3840, 4785, 255},  {60, 4950, 4785, 255},  {30, 4050, 135, 945},  {1050, 4080, 285, 885},
+    {2220, 4080, 285, 885}, {3420, 4080, 315, 885}, {4620, 4050, 315, 975}};
+constexpr Area single_y_areas[] = {
+    {-30, 3930, 4635, 195}, {0, 4980, 4635, 225}, {540, 3990, 225, 1035}, {1650, 4080, 1575, 915}};
 constexpr Area single_y_window_area = {4110, 4050, 225, 975};
-constexpr Area prev_areas[] = {{240, 5790, 4395, 225}, {120, 5100, 345, 765}, {1860, 5100, 1005, 765},
-                               {4290, 5070, 465, 825}, {120, 5130, 4395, 45}};
-constexpr Area set_error_areas[] = {{9450, 4350, 5295, 165}, {9480, 5130, 5295, 255}, {9090, 4680, 465, 435},
-                                    {10740, 4470, 405, 765}, {12540, 4500, 615, 705}, {14580, 4500, 105, 645}};
+constexpr Area prev_areas[] = {{240, 5790, 4395, 225},
+                               {120, 5100, 345, 765},
+                               {1860, 5100, 1005, 765},
+                               {4290, 5070, 465, 825},
+                               {120, 5130, 4395, 45}};
+constexpr Area set_error_areas[] = {{9450, 4350, 5295, 165}, {9480, 5130, 5295, 255},
+                                    {9090, 4680, 465, 435},  {10740, 4470, 405, 765},
+                                    {12540, 4500, 615, 705}, {14580, 4500, 105, 645}};
 
 const char* const button_names[] = {"cmd_single_a", "cmd_single_b", "cmd_single_c",
                                     "cmd_single_d", "cmd_single_y", "cmd_single_n"};
@@ -79,9 +75,11 @@ Study::Study(AppContext& app) : Screen(QStringLiteral("study")), app_(app), run_
     // Load step.
     setWindowTitle(QString());
 
-    frame_question = new FrameBox(QStringLiteral("frame_question"), QStringLiteral("试题信息"), this);
+    frame_question =
+        new FrameBox(QStringLiteral("frame_question"), QStringLiteral("试题信息"), this);
     frame_answer = new FrameBox(QStringLiteral("frame_answer"), QString(), this);
-    frame_analysis = new FrameBox(QStringLiteral("frame_analysis"), QStringLiteral("考题分析"), this);
+    frame_analysis =
+        new FrameBox(QStringLiteral("frame_analysis"), QStringLiteral("考题分析"), this);
     chk_answer = new QCheckBox(QStringLiteral("显示答案"), this);
     chk_answer->setObjectName(QStringLiteral("chk_answer"));
     apply_geometry(this, window_placements);
@@ -99,13 +97,16 @@ Study::Study(AppContext& app) : Screen(QStringLiteral("study")), app_(app), run_
         return h;
     };
     int n = 0;
-    for (const Area& a : single_a_areas) frame_single_a.append(area(QStringLiteral("frame_single_a_%1").arg(n++), fq, a));
+    for (const Area& a : single_a_areas)
+        frame_single_a.append(area(QStringLiteral("frame_single_a_%1").arg(n++), fq, a));
     n = 0;
-    for (const Area& a : single_y_areas) frame_single_y.append(area(QStringLiteral("frame_single_y_%1").arg(n++), fq, a));
+    for (const Area& a : single_y_areas)
+        frame_single_y.append(area(QStringLiteral("frame_single_y_%1").arg(n++), fq, a));
     frame_single_y.append(area(QStringLiteral("frame_single_y_4"), this, single_y_window_area));
     n = 0;
     QList<HoverArea*> frame_prev, frame_set_error;
-    for (const Area& a : prev_areas) frame_prev.append(area(QStringLiteral("frame_prev_%1").arg(n++), fq, a));
+    for (const Area& a : prev_areas)
+        frame_prev.append(area(QStringLiteral("frame_prev_%1").arg(n++), fq, a));
     n = 0;
     for (const Area& a : set_error_areas)
         frame_set_error.append(area(QStringLiteral("frame_set_error_%1").arg(n++), fq, a));
@@ -114,7 +115,8 @@ Study::Study(AppContext& app) : Screen(QStringLiteral("study")), app_(app), run_
     label_question = make_label(QStringLiteral("label_question"), fq, bold12);
     label_question->set_word_wrap(true);
     for (int i = 0; i < 4; ++i) {
-        label_options[i] = make_label(QStringLiteral("label_question_%1").arg(QChar('a' + i)), fq, bold12);
+        label_options[i] =
+            make_label(QStringLiteral("label_question_%1").arg(QChar('a' + i)), fq, bold12);
         label_options[i]->set_word_wrap(true);
     }
     img_question = new PictureBox(QStringLiteral("img_question"), fq);
@@ -135,11 +137,13 @@ Study::Study(AppContext& app) : Screen(QStringLiteral("study")), app_(app), run_
     label_answer_result->move(px(6150), px(4410));
     img_right = new PictureBox(QStringLiteral("img_right"), fq);
     img_error = new PictureBox(QStringLiteral("img_error"), fq);
-    label_answer_right_info = make_label(QStringLiteral("label_answer_right_info"), fq, song_font(10.5));
+    label_answer_right_info =
+        make_label(QStringLiteral("label_answer_right_info"), fq, song_font(10.5));
     label_answer_right_info->set_auto_size(true);
     label_answer_right_info->move(px(7440), px(4440));
     label_answer_right_info->set_text(QStringLiteral("正确答案："));
-    label_answer_right_result = make_label(QStringLiteral("label_answer_right_result"), fq, song_font(12));
+    label_answer_right_result =
+        make_label(QStringLiteral("label_answer_right_result"), fq, song_font(12));
     label_answer_right_result->set_auto_size(true);
     label_answer_right_result->move(px(8610), px(4440));
     chk_jump = new QCheckBox(QStringLiteral("答对跳转下一题"), fq);
@@ -151,27 +155,34 @@ Study::Study(AppContext& app) : Screen(QStringLiteral("study")), app_(app), run_
     label_set_error->set_color(note_green);
     apply_geometry(frame_question, question_placements);
     // The note is a little wider than its designed box so that its text is not cut.
-    label_set_error->resize(label_set_error->fontMetrics().horizontalAdvance(label_set_error->text()) + 2,
-                            label_set_error->fontMetrics().height());
+    label_set_error->resize(
+        label_set_error->fontMetrics().horizontalAdvance(label_set_error->text()) + 2,
+        label_set_error->fontMetrics().height());
 
     for (QCheckBox* c : {chk_answer, chk_jump, chk_analysis}) {
         c->setFont(song_font(10.5));
         c->setStyleSheet(QStringLiteral("QCheckBox { background: white; }"));
     }
     chk_jump->setChecked(true);
-    for (QWidget* w : {static_cast<QWidget*>(label_answer_right_info), static_cast<QWidget*>(label_answer_right_result),
-                       static_cast<QWidget*>(img_right), static_cast<QWidget*>(img_error),
-                       static_cast<QWidget*>(label_set_error)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(label_answer_right_info),
+          static_cast<QWidget*>(label_answer_right_result), static_cast<QWidget*>(img_right),
+          static_cast<QWidget*>(img_error), static_cast<QWidget*>(label_set_error)})
         w->hide();
 
     // Pictures the buttons carry when the window opens.
     PictureLoader& pictures = app_.pictures();
-    for (Button b : {Button::a, Button::b, Button::c, Button::d, Button::y, Button::n}) set_button(b, ButtonPicture::normal);
-    for (const auto& [box, file] : {std::pair{cmd_prev, "imgs/btn_prev.jpg"}, {cmd_next, "imgs/btn_next.jpg"},
-                                    {cmd_set_error, "imgs/btn_set_error.jpg"}, {cmd_end, "imgs/btn_end.jpg"}})
+    for (Button b : {Button::a, Button::b, Button::c, Button::d, Button::y, Button::n})
+        set_button(b, ButtonPicture::normal);
+    for (const auto& [box, file] : {std::pair{cmd_prev, "imgs/btn_prev.jpg"},
+                                    {cmd_next, "imgs/btn_next.jpg"},
+                                    {cmd_set_error, "imgs/btn_set_error.jpg"},
+                                    {cmd_end, "imgs/btn_end.jpg"}})
         box->set_picture(pictures.skin(QLatin1String(file)), QLatin1String(file));
-    img_right->set_picture(design_picture(QStringLiteral("tick.png")), QStringLiteral(":/design/tick.png"));
-    img_error->set_picture(design_picture(QStringLiteral("cross.png")), QStringLiteral(":/design/cross.png"));
+    img_right->set_picture(design_picture(QStringLiteral("tick.png")),
+                           QStringLiteral(":/design/tick.png"));
+    img_error->set_picture(design_picture(QStringLiteral("cross.png")),
+                           QStringLiteral(":/design/cross.png"));
 
     card_ = new AnswerCard(frame_answer);
     card_->setGeometry(0, 0, px(14835), px(3975));
@@ -182,25 +193,32 @@ Study::Study(AppContext& app) : Screen(QStringLiteral("study")), app_(app), run_
     // Events.
     for (Button b : choice_buttons) {
         connect(cmd_single[int(b)], &PictureBox::clicked, this, [this, b] { choose_option(b); });
-        connect(cmd_single[int(b)], &PictureBox::mouse_moved, this, [this, b] { hover_answer_button(b); });
+        connect(cmd_single[int(b)], &PictureBox::mouse_moved, this,
+                [this, b] { hover_answer_button(b); });
     }
     for (Button b : judge_buttons) {
         connect(cmd_single[int(b)], &PictureBox::clicked, this, [this, b] { pick_true_false(b); });
-        connect(cmd_single[int(b)], &PictureBox::mouse_moved, this, [this, b] { hover_answer_button(b); });
+        connect(cmd_single[int(b)], &PictureBox::mouse_moved, this,
+                [this, b] { hover_answer_button(b); });
     }
     connect(cmd_prev, &PictureBox::clicked, this, &Study::previous_question);
     connect(cmd_next, &PictureBox::clicked, this, &Study::next_question);
     connect(cmd_set_error, &PictureBox::clicked, this, &Study::mark_wrong_answer);
     connect(cmd_end, &PictureBox::clicked, this, &Study::end_practice);
-    for (const auto& [box, file] : {std::pair{cmd_prev, "imgs/btn_prev_move.jpg"}, {cmd_next, "imgs/btn_next_move.jpg"},
-                                    {cmd_set_error, "imgs/btn_set_error_move.jpg"}, {cmd_end, "imgs/btn_end_move.jpg"}}) {
+    for (const auto& [box, file] : {std::pair{cmd_prev, "imgs/btn_prev_move.jpg"},
+                                    {cmd_next, "imgs/btn_next_move.jpg"},
+                                    {cmd_set_error, "imgs/btn_set_error_move.jpg"},
+                                    {cmd_end, "imgs/btn_end_move.jpg"}}) {
         PictureBox* button = box;
         const QString f = QLatin1String(file);
-        connect(button, &PictureBox::mouse_moved, this, [this, button, f] { hover_button(button, f); });
+        connect(button, &PictureBox::mouse_moved, this,
+                [this, button, f] { hover_button(button, f); });
     }
-    connect(img_question, &PictureBox::mouse_moved, this, [this] { img_question->setCursor(app_.pictures().hand_cursor()); });
+    connect(img_question, &PictureBox::mouse_moved, this,
+            [this] { img_question->setCursor(app_.pictures().hand_cursor()); });
     connect(img_question, &PictureBox::clicked, this, [this] {
-        EnlargeImage::open_viewer(app_, this, temp_picture_path(app_.folder(), media_name_), practice_picture_box);
+        EnlargeImage::open_viewer(app_, this, temp_picture_path(app_.folder(), media_name_),
+                                  practice_picture_box);
     });
     connect(chk_answer, &QCheckBox::clicked, this, &Study::toggle_show_answer);
     connect(chk_analysis, &QCheckBox::clicked, this, &Study::toggle_analysis);
@@ -211,16 +229,20 @@ Study::Study(AppContext& app) : Screen(QStringLiteral("study")), app_(app), run_
     });
 
     connect(frame_question, &FrameBox::mouse_moved, this, &Study::restore_navigation);
-    for (HoverArea* h : frame_prev) connect(h, &HoverArea::mouse_moved, this, &Study::restore_navigation);
+    for (HoverArea* h : frame_prev)
+        connect(h, &HoverArea::mouse_moved, this, &Study::restore_navigation);
     for (HoverArea* h : frame_set_error)
         connect(h, &HoverArea::mouse_moved, this, [this] {
-            cmd_set_error->set_picture(app_.pictures().skin(QStringLiteral("imgs/btn_set_error.jpg")),
-                                       QStringLiteral("imgs/btn_set_error.jpg"));
+            cmd_set_error->set_picture(
+                app_.pictures().skin(QStringLiteral("imgs/btn_set_error.jpg")),
+                QStringLiteral("imgs/btn_set_error.jpg"));
             cmd_end->set_picture(app_.pictures().skin(QStringLiteral("imgs/btn_end.jpg")),
                                  QStringLiteral("imgs/btn_end.jpg"));
         });
-    for (HoverArea* h : frame_single_a) connect(h, &HoverArea::mouse_moved, this, [this] { restore_answer_buttons(true); });
-    for (HoverArea* h : frame_single_y) connect(h, &HoverArea::mouse_moved, this, [this] { restore_answer_buttons(false); });
+    for (HoverArea* h : frame_single_a)
+        connect(h, &HoverArea::mouse_moved, this, [this] { restore_answer_buttons(true); });
+    for (HoverArea* h : frame_single_y)
+        connect(h, &HoverArea::mouse_moved, this, [this] { restore_answer_buttons(false); });
 }
 
 Study::~Study() {
@@ -244,8 +266,12 @@ void Study::create_flash_player() {
     flash_->show();
 }
 
-void Study::highlight_cell(int index) { card_->set_colors(index, answer_card_colors(run_.result(index), true)); }
-void Study::restore_cell(int index) { card_->set_colors(index, answer_card_colors(run_.result(index), false)); }
+void Study::highlight_cell(int index) {
+    card_->set_colors(index, answer_card_colors(run_.result(index), true));
+}
+void Study::restore_cell(int index) {
+    card_->set_colors(index, answer_card_colors(run_.result(index), false));
+}
 
 void Study::go_to_question(int index) {
     highlight_cell(index);
@@ -282,7 +308,8 @@ void Study::show_question(int index) {
     label_question->set_text(QString::number(index + 1) + QStringLiteral(". ") + q.text);
     static const char* const prefixes[] = {"A、", "B、", "C、", "D、"};
     for (int i = 0; i < 4; ++i)
-        label_options[i]->set_text(q.kind == 2 ? q.options[i] : QString::fromUtf8(prefixes[i]) + q.options[i]);
+        label_options[i]->set_text(q.kind == 2 ? q.options[i]
+                                               : QString::fromUtf8(prefixes[i]) + q.options[i]);
     show_answer_state(index);
     if (q.kind >= 0 && q.kind <= 2) {
         show_buttons_for(q.kind);
@@ -295,11 +322,13 @@ void Study::show_question(int index) {
 
 void Study::show_answer_state(int index) {
     const Question& q = run_.question();
-    label_answer_result->set_text(q.kind == 2 ? yes_no_text(run_.answer(index)) : run_.answer(index));
+    label_answer_result->set_text(q.kind == 2 ? yes_no_text(run_.answer(index))
+                                              : run_.answer(index));
     img_right->setVisible(run_.result(index) == answered_right);
     img_error->setVisible(run_.result(index) == answered_wrong);
     if (chk_answer->isChecked()) {
-        label_answer_right_result->set_text(q.kind == 2 ? yes_no_text(q.right_answer) : q.right_answer);
+        label_answer_right_result->set_text(q.kind == 2 ? yes_no_text(q.right_answer)
+                                                        : q.right_answer);
         label_answer_right_result->show();
         label_answer_right_info->show();
     }
@@ -314,10 +343,13 @@ void Study::show_buttons_for(qint16 kind) {
 }
 
 void Study::show_selection_pictures(int index) {
-    auto resting = [this](Button b) { return run_.selected(b) ? ButtonPicture::selected : ButtonPicture::normal; };
+    auto resting = [this](Button b) {
+        return run_.selected(b) ? ButtonPicture::selected : ButtonPicture::normal;
+    };
     if (run_.question().kind == 2) {
         const QString& answer = run_.answer(index);
-        if (run_.result(index) != not_answered && answer != QLatin1String("Y") && answer != QLatin1String("N"))
+        if (run_.result(index) != not_answered && answer != QLatin1String("Y") &&
+            answer != QLatin1String("N"))
             return;
         for (Button b : judge_buttons) set_button(b, resting(b));
         return;
@@ -347,7 +379,8 @@ void Study::show_media(int index) {
             img_question->clear_picture();
             img_question->hide();
             const QString name = run_.read_media_name(index);
-            flash_->play(is_plain_media_name(name) ? app_.folder() + QStringLiteral("/aces/") + name : QString());
+            flash_->play(is_plain_media_name(name) ? app_.folder() + QStringLiteral("/aces/") + name
+                                                   : QString());
             flash_->show();
             flash_->raise();
             fit_question_text(true);
@@ -419,13 +452,15 @@ void Study::pick_true_false(Button value) {
 }
 
 void Study::auto_jump() {
-    if (chk_jump->isChecked() && run_.result(run_.current_index()) == answered_right) next_question();
+    if (chk_jump->isChecked() && run_.result(run_.current_index()) == answered_right)
+        next_question();
 }
 
 void Study::toggle_show_answer() {
     if (chk_answer->isChecked()) {
         const Question& q = run_.question();
-        label_answer_right_result->set_text(q.kind == 2 ? yes_no_text(q.right_answer) : q.right_answer);
+        label_answer_right_result->set_text(q.kind == 2 ? yes_no_text(q.right_answer)
+                                                        : q.right_answer);
         label_answer_right_result->show();
         label_answer_right_info->show();
     } else {
@@ -447,7 +482,8 @@ void Study::toggle_analysis() {
 
 void Study::mark_wrong_answer() {
     const int i = run_.current_index();
-    trelvo::mark_wrong_answer(app_.bank(), error_table_name(), run_.ref_id(i), run_.result(i), run_.answer(i));
+    trelvo::mark_wrong_answer(app_.bank(), error_table_name(), run_.ref_id(i), run_.result(i),
+                              run_.answer(i));
     label_set_error->show();
     timer_set_error->start(300);
 }
@@ -469,16 +505,20 @@ void Study::hover_answer_button(Button b) {
 
 void Study::restore_answer_buttons(bool choice) {
     if (choice) {
-        for (Button b : choice_buttons) set_button(b, run_.selected(b) ? ButtonPicture::selected : ButtonPicture::normal);
+        for (Button b : choice_buttons)
+            set_button(b, run_.selected(b) ? ButtonPicture::selected : ButtonPicture::normal);
     } else {
-        for (Button b : judge_buttons) set_button(b, run_.selected(b) ? ButtonPicture::selected : ButtonPicture::normal);
+        for (Button b : judge_buttons)
+            set_button(b, run_.selected(b) ? ButtonPicture::selected : ButtonPicture::normal);
     }
     restore_navigation();
 }
 
 void Study::restore_navigation() {
-    cmd_prev->set_picture(app_.pictures().skin(QStringLiteral("imgs/btn_prev.jpg")), QStringLiteral("imgs/btn_prev.jpg"));
-    cmd_next->set_picture(app_.pictures().skin(QStringLiteral("imgs/btn_next.jpg")), QStringLiteral("imgs/btn_next.jpg"));
+    cmd_prev->set_picture(app_.pictures().skin(QStringLiteral("imgs/btn_prev.jpg")),
+                          QStringLiteral("imgs/btn_prev.jpg"));
+    cmd_next->set_picture(app_.pictures().skin(QStringLiteral("imgs/btn_next.jpg")),
+                          QStringLiteral("imgs/btn_next.jpg"));
 }
 
 }  // namespace trelvo

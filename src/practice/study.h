@@ -23,7 +23,7 @@ class Ticker;
 // judged at once, with the answer card below, the wrong-answer button and the analysis panel.
 class Study final : public Screen {
     Q_OBJECT
-public:
+  public:
     explicit Study(AppContext& app);
     ~Study() override;
 
@@ -44,7 +44,7 @@ public:
     void select_cell(int index);
     void end_practice();
 
-private:
+  private:
     void create_flash_player();
     void highlight_cell(int index);
     void restore_cell(int index);

@@ -32,21 +32,20 @@ struct Question {
 };
 
 const QStringList question_columns = {
-    "id",           "type_select", "question",     "question_a",   "question_b",
-    "question_c",   "question_d",  "answer",       "answer_analysis", "type_picture",
-    "name_media",   "type_xiaoche", "type_huoche", "type_keche",   "type_safe",
-    "sequence",     "chapter",     "tags"};
+    "id",          "type_select", "question",        "question_a",   "question_b", "question_c",
+    "question_d",  "answer",      "answer_analysis", "type_picture", "name_media", "type_xiaoche",
+    "type_huoche", "type_keche",  "type_safe",       "sequence",     "chapter",    "tags"};
 
 const char* const pool_columns[4] = {"type_xiaoche", "type_huoche", "type_keche", "type_safe"};
 
 class Builder {
-public:
+  public:
     Builder(QString data_dir, BuildReport& report) : dir_(std::move(data_dir)), report_(report) {}
 
     bool read_sources();
     bool write(const QString& path);
 
-private:
+  private:
     void error(const QString& where, int line, const QString& what) {
         report_.errors.append(QStringLiteral("%1 第%2行：%3").arg(where).arg(line).arg(what));
     }
@@ -88,9 +87,9 @@ void Builder::read_question(const CsvTable& t, int row) {
     Question q;
     bool ok = false;
     q.id = to_int(t.value(row, "id"), ok);
-    if (!ok || q.id < 0 || q.id > 32767) return error(where, line, QStringLiteral("id 必须是 0 至 32767 的整数"));
-    if (by_id_.contains(q.id))
-        return error(where, line, QStringLiteral("id %1 重复").arg(q.id));
+    if (!ok || q.id < 0 || q.id > 32767)
+        return error(where, line, QStringLiteral("id 必须是 0 至 32767 的整数"));
+    if (by_id_.contains(q.id)) return error(where, line, QStringLiteral("id %1 重复").arg(q.id));
     q.type_select = to_int(t.value(row, "type_select"), ok);
     if (!ok || q.type_select < 0 || q.type_select > 2)
         return error(where, line, QStringLiteral("type_select 必须是 0、1 或 2"));
@@ -128,7 +127,8 @@ void Builder::read_question(const CsvTable& t, int row) {
     for (const QString& prefix : q.sequence) {
         bool known = false;
         for (CarType code : known_car_types) known = known || table_prefix(code) == prefix;
-        if (!known) error(where, line, QStringLiteral("sequence 中的“%1”不是已知的车型前缀").arg(prefix));
+        if (!known)
+            error(where, line, QStringLiteral("sequence 中的“%1”不是已知的车型前缀").arg(prefix));
     }
     q.chapter = to_int(t.value(row, "chapter"), ok);
     if (!ok || q.chapter < 1 || q.chapter > 8)
@@ -179,8 +179,11 @@ QList<int> Builder::select(const QString& prefix, const QString& rule, const QSt
         if (take) ids.append(q.id);
     }
     if (ids.isEmpty())
-        report_.summary.append(QStringLiteral("注意：%1 第%2行的规则“%3”在 %4 中选不出任何题目，该表为空")
-                                   .arg(where).arg(line).arg(rule, prefix));
+        report_.summary.append(
+            QStringLiteral("注意：%1 第%2行的规则“%3”在 %4 中选不出任何题目，该表为空")
+                .arg(where)
+                .arg(line)
+                .arg(rule, prefix));
     return ids;
 }
 
@@ -220,7 +223,8 @@ bool Builder::write(const QString& path) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
         db.setDatabaseName(path);
         if (!db.open()) {
-            report_.errors.append(QStringLiteral("%1：无法创建（%2）").arg(path, db.lastError().text()));
+            report_.errors.append(
+                QStringLiteral("%1：无法创建（%2）").arg(path, db.lastError().text()));
             ok = false;
         }
         ok = ok && db.transaction();
@@ -228,17 +232,19 @@ bool Builder::write(const QString& path) {
         if (ok) {
             QSqlQuery q(db);
             q.prepare(QStringLiteral(
-                "INSERT INTO questions (id, question, question_a, question_b, question_c, question_d,"
+                "INSERT INTO questions (id, question, question_a, question_b, question_c, "
+                "question_d,"
                 " answer, type_select, type_picture, answer_analysis, name_media, type_xiaoche,"
                 " type_huoche, type_keche, type_safe) VALUES (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?)"));
             for (const Question& x : questions_) {
-                for (const QVariant& v : QVariantList{x.id, x.question, x.a, x.b, x.c, x.d, x.answer,
-                                                       x.type_select, x.type_picture, x.analysis,
-                                                       x.name_media, x.pools[0], x.pools[1],
-                                                       x.pools[2], x.pools[3]})
+                for (const QVariant& v :
+                     QVariantList{x.id, x.question, x.a, x.b, x.c, x.d, x.answer, x.type_select,
+                                  x.type_picture, x.analysis, x.name_media, x.pools[0], x.pools[1],
+                                  x.pools[2], x.pools[3]})
                     q.addBindValue(v);
                 if (!q.exec()) {
-                    report_.errors.append(QStringLiteral("questions：%1").arg(q.lastError().text()));
+                    report_.errors.append(
+                        QStringLiteral("questions：%1").arg(q.lastError().text()));
                     ok = false;
                     break;
                 }
@@ -251,8 +257,9 @@ bool Builder::write(const QString& path) {
         ok = ok && exec(db, schema::car_table(), report_);
         for (int r = 0; ok && r < car_.size(); ++r) {
             QSqlQuery q(db);
-            q.prepare(QStringLiteral("INSERT INTO car (id, table_name, car_title, car_detail,"
-                                     " is_selected, car_type) VALUES (?,?,?,?,?,?)"));
+            q.prepare(
+                QStringLiteral("INSERT INTO car (id, table_name, car_title, car_detail,"
+                               " is_selected, car_type) VALUES (?,?,?,?,?,?)"));
             const int code = car_.value(r, "car_type").toInt();
             for (const QVariant& v :
                  QVariantList{car_.value(r, "id").toInt(), car_.value(r, "table_name"),
@@ -265,7 +272,8 @@ bool Builder::write(const QString& path) {
             }
             const QString prefix = table_prefix(CarType(code));
             if (prefix.isEmpty()) {
-                error(QStringLiteral("car.csv"), car_.line(r), QStringLiteral("未知的 car_type %1").arg(code));
+                error(QStringLiteral("car.csv"), car_.line(r),
+                      QStringLiteral("未知的 car_type %1").arg(code));
                 ok = false;
             } else if (!prefixes.contains(prefix)) {
                 prefixes.append(prefix);
@@ -298,14 +306,17 @@ bool Builder::write(const QString& path) {
             }
             const QString table = chapters_.value(r, "chapter_table_name");
             QSqlQuery q(db);
-            q.prepare(QStringLiteral("INSERT INTO %1 (chapter_id, chapter_detail, chapter_table_name)"
-                                     " VALUES (?,?,?)").arg(list));
+            q.prepare(
+                QStringLiteral("INSERT INTO %1 (chapter_id, chapter_detail, chapter_table_name)"
+                               " VALUES (?,?,?)")
+                    .arg(list));
             q.addBindValue(chapters_.value(r, "chapter_id").toInt());
             q.addBindValue(chapters_.value(r, "chapter_detail"));
             q.addBindValue(table);
             ok = ok && q.exec();
-            const QList<int> ids = select(prefix, QStringLiteral("chapter=") + chapters_.value(r, "chapter"),
-                                          QStringLiteral("chapters.csv"), chapters_.line(r));
+            const QList<int> ids =
+                select(prefix, QStringLiteral("chapter=") + chapters_.value(r, "chapter"),
+                       QStringLiteral("chapters.csv"), chapters_.line(r));
             ok = ok && fill_practice(db, table, ids);
         }
         for (int r = 0; ok && r < specials_.size(); ++r) {
@@ -323,8 +334,9 @@ bool Builder::write(const QString& path) {
             }
             const QString table = specials_.value(r, "special_table_name");
             QSqlQuery q(db);
-            q.prepare(QStringLiteral("INSERT INTO %1 (special_detail, special_table_name) VALUES (?,?)")
-                          .arg(list));
+            q.prepare(
+                QStringLiteral("INSERT INTO %1 (special_detail, special_table_name) VALUES (?,?)")
+                    .arg(list));
             q.addBindValue(specials_.value(r, "special_detail"));
             q.addBindValue(table);
             ok = ok && q.exec();
@@ -354,7 +366,8 @@ BuildReport build_bank(const QString& data_dir, const QString& bank_path, bool o
     BuildReport report;
     if (QFileInfo::exists(bank_path) && !overwrite) {
         report.errors.append(
-            QStringLiteral("%1 已存在：其中保存着学习进度，不予覆盖（确需重建请加 --force）").arg(bank_path));
+            QStringLiteral("%1 已存在：其中保存着学习进度，不予覆盖（确需重建请加 --force）")
+                .arg(bank_path));
         return report;
     }
     Builder builder(data_dir, report);

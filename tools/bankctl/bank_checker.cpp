@@ -22,12 +22,12 @@ namespace schema = trelvo::bank_schema;
 constexpr int max_unit_rows = 1700;
 
 class Checker {
-public:
+  public:
     Checker(QSqlDatabase db, const CheckOptions& options) : db_(std::move(db)), options_(options) {}
 
     QStringList run();
 
-private:
+  private:
     void fault(const QString& where, const QString& what) {
         faults_.append(QStringLiteral("%1：%2").arg(where, what));
     }
@@ -55,7 +55,8 @@ bool Checker::require_columns(const QString& table, const QStringList& columns) 
     QStringList missing;
     for (const QString& c : columns)
         if (record.indexOf(c) < 0) missing.append(c);
-    if (!missing.isEmpty()) fault(table, QStringLiteral("缺少列 %1").arg(missing.join(QStringLiteral(", "))));
+    if (!missing.isEmpty())
+        fault(table, QStringLiteral("缺少列 %1").arg(missing.join(QStringLiteral(", "))));
     return missing.isEmpty();
 }
 
@@ -67,15 +68,19 @@ std::optional<qlonglong> Checker::number(const QVariant& v) const {
     return n;
 }
 
-bool fits16(qlonglong n) { return n >= 0 && n <= 32767; }
+bool fits16(qlonglong n) {
+    return n >= 0 && n <= 32767;
+}
 
 void Checker::check_questions() {
-    if (!has_table(QStringLiteral("questions"))) return fault(QStringLiteral("questions"), QStringLiteral("表不存在"));
+    if (!has_table(QStringLiteral("questions")))
+        return fault(QStringLiteral("questions"), QStringLiteral("表不存在"));
     if (!require_columns(QStringLiteral("questions"), schema::questions_columns())) return;
     QSqlQuery q(db_);
-    q.exec(QStringLiteral("SELECT id, question, question_a, question_b, question_c, question_d, answer,"
-                          " type_select, type_picture, answer_analysis, name_media, type_xiaoche,"
-                          " type_huoche, type_keche, type_safe FROM questions"));
+    q.exec(QStringLiteral(
+        "SELECT id, question, question_a, question_b, question_c, question_d, answer,"
+        " type_select, type_picture, answer_analysis, name_media, type_xiaoche,"
+        " type_huoche, type_keche, type_safe FROM questions"));
     while (q.next()) {
         const auto id = number(q.value(0));
         const QString where = QStringLiteral("questions 表 id=%1").arg(q.value(0).toString());
@@ -90,18 +95,22 @@ void Checker::check_questions() {
         }
         kinds_.insert(*id, int(*kind));
         for (int c : {1, 6, 9})
-            if (q.value(c).isNull()) fault(where, QStringLiteral("%1 为空值").arg(q.record().fieldName(c)));
+            if (q.value(c).isNull())
+                fault(where, QStringLiteral("%1 为空值").arg(q.record().fieldName(c)));
         if (*kind == 2)
             for (int c = 2; c <= 5; ++c)
-                if (q.value(c).isNull()) fault(where, QStringLiteral("判断题的 %1 为空值").arg(q.record().fieldName(c)));
+                if (q.value(c).isNull())
+                    fault(where, QStringLiteral("判断题的 %1 为空值").arg(q.record().fieldName(c)));
         if (!schema::answer_fits_kind(int(*kind), q.value(6).toString(), false))
-            fault(where, QStringLiteral("答案“%1”不符合该题型的答案格式").arg(q.value(6).toString()));
+            fault(where,
+                  QStringLiteral("答案“%1”不符合该题型的答案格式").arg(q.value(6).toString()));
         const auto media = number(q.value(8));
         if (!media || !fits16(*media)) fault(where, QStringLiteral("type_picture 不是 16 位整数"));
         if (media && (*media == 4 || *media == 5) && q.value(10).toString().trimmed().isEmpty())
             fault(where, QStringLiteral("图片题或动画题缺少 name_media"));
         for (int c = 11; c <= 14; ++c)
-            if (!number(q.value(c))) fault(where, QStringLiteral("%1 不是是/否值").arg(q.record().fieldName(c)));
+            if (!number(q.value(c)))
+                fault(where, QStringLiteral("%1 不是是/否值").arg(q.record().fieldName(c)));
     }
 }
 
@@ -110,29 +119,36 @@ void Checker::check_car() {
     if (!has_table(car)) return fault(car, QStringLiteral("表不存在"));
     if (!require_columns(car, schema::car_columns())) return;
     QSqlQuery q(db_);
-    q.exec(QStringLiteral("SELECT id, table_name, car_title, car_detail, is_selected, car_type FROM car"
-                          " ORDER BY id ASC"));
+    q.exec(QStringLiteral(
+        "SELECT id, table_name, car_title, car_detail, is_selected, car_type FROM car"
+        " ORDER BY id ASC"));
     int rows = 0;
     QStringList selected;
     while (q.next()) {
         const QString where = QStringLiteral("car 表 id=%1").arg(q.value(0).toString());
         const auto id = number(q.value(0));
-        if (!id || *id != rows) fault(where, QStringLiteral("id 应为 %1（id 须从 0 起连续）").arg(rows));
+        if (!id || *id != rows)
+            fault(where, QStringLiteral("id 应为 %1（id 须从 0 起连续）").arg(rows));
         ++rows;
         for (int c = 1; c <= 3; ++c)
-            if (q.value(c).isNull()) fault(where, QStringLiteral("%1 为空值").arg(q.record().fieldName(c)));
+            if (q.value(c).isNull())
+                fault(where, QStringLiteral("%1 为空值").arg(q.record().fieldName(c)));
         const QString count_table = q.value(1).toString();
         if (!q.value(1).isNull() && !has_table(count_table))
             fault(where, QStringLiteral("table_name 指向不存在的表“%1”").arg(count_table));
         const auto sel = number(q.value(4));
-        if (!sel) fault(where, QStringLiteral("is_selected 不是是/否值"));
-        else if (*sel != 0) selected.append(q.value(0).toString());
+        if (!sel)
+            fault(where, QStringLiteral("is_selected 不是是/否值"));
+        else if (*sel != 0)
+            selected.append(q.value(0).toString());
         const auto code = number(q.value(5));
         const QString prefix = code ? table_prefix(CarType(*code)) : QString();
         if (prefix.isEmpty()) {
-            fault(where, QStringLiteral("car_type %1 不是已知的车型代码").arg(q.value(5).toString()));
+            fault(where,
+                  QStringLiteral("car_type %1 不是已知的车型代码").arg(q.value(5).toString()));
         } else {
-            if (rows == 1 && *code != 0) fault(where, QStringLiteral("id 0 应为小车类（car_type 0）"));
+            if (rows == 1 && *code != 0)
+                fault(where, QStringLiteral("id 0 应为小车类（car_type 0）"));
             if (!prefixes_.contains(prefix)) prefixes_.append(prefix);
         }
     }
@@ -147,7 +163,8 @@ void Checker::check_car() {
 void Checker::check_practice(const QString& table, const QString& role) {
     if (practice_checked_.contains(table)) return;
     practice_checked_.insert(table);
-    if (!schema::is_plain_identifier(table)) return fault(role, QStringLiteral("表名“%1”不合法").arg(table));
+    if (!schema::is_plain_identifier(table))
+        return fault(role, QStringLiteral("表名“%1”不合法").arg(table));
     if (!has_table(table)) return fault(role, QStringLiteral("表“%1”不存在").arg(table));
     if (!require_columns(table, schema::practice_columns())) return;
 
@@ -161,7 +178,8 @@ void Checker::check_practice(const QString& table, const QString& role) {
     }
 
     QSqlQuery q(db_);
-    q.exec(QStringLiteral("SELECT id, position_prev, type_answer, ref_id, answer FROM %1 ORDER BY id ASC")
+    q.exec(QStringLiteral(
+               "SELECT id, position_prev, type_answer, ref_id, answer FROM %1 ORDER BY id ASC")
                .arg(table));
     int expected = 0;
     QStringList markers;
@@ -174,16 +192,20 @@ void Checker::check_practice(const QString& table, const QString& role) {
             continue;
         }
         if (*id != expected) {
-            fault(where, expected < *id ? QStringLiteral("缺少 id %1（id 须从 0 起连续）").arg(expected)
-                                        : QStringLiteral("id 重复"));
+            fault(where, expected < *id
+                             ? QStringLiteral("缺少 id %1（id 须从 0 起连续）").arg(expected)
+                             : QStringLiteral("id 重复"));
             expected = int(*id);
         }
         ++expected;
         const auto marker = number(q.value(1));
-        if (!marker) fault(where, QStringLiteral("position_prev 不是是/否值"));
-        else if (*marker != 0) markers.append(q.value(0).toString());
+        if (!marker)
+            fault(where, QStringLiteral("position_prev 不是是/否值"));
+        else if (*marker != 0)
+            markers.append(q.value(0).toString());
         const auto result = number(q.value(2));
-        if (!result || *result < 0 || *result > 2) fault(where, QStringLiteral("type_answer 必须是 0、1 或 2"));
+        if (!result || *result < 0 || *result > 2)
+            fault(where, QStringLiteral("type_answer 必须是 0、1 或 2"));
         const auto ref = number(q.value(3));
         if (!ref || !fits16(*ref)) {
             fault(where, QStringLiteral("ref_id 不是 16 位整数"));
@@ -196,7 +218,8 @@ void Checker::check_practice(const QString& table, const QString& role) {
         } else if (q.value(4).isNull()) {
             fault(where, QStringLiteral("answer 为空值"));
         } else if (!schema::answer_fits_kind(kinds_.value(*ref), q.value(4).toString(), true)) {
-            fault(where, QStringLiteral("答案“%1”不符合该题型的答案格式").arg(q.value(4).toString()));
+            fault(where,
+                  QStringLiteral("答案“%1”不符合该题型的答案格式").arg(q.value(4).toString()));
         }
     }
     if (markers.size() > 1)
@@ -204,7 +227,8 @@ void Checker::check_practice(const QString& table, const QString& role) {
                          .arg(markers.size())
                          .arg(markers.join(QStringLiteral(", "))));
     if (expected > max_unit_rows)
-        fault(table, QStringLiteral("有 %1 行，单元列表至多显示 %2 行").arg(expected).arg(max_unit_rows));
+        fault(table,
+              QStringLiteral("有 %1 行，单元列表至多显示 %2 行").arg(expected).arg(max_unit_rows));
 }
 
 void Checker::check_lists(const QString& prefix) {
@@ -218,7 +242,9 @@ void Checker::check_lists(const QString& prefix) {
         int max_rows;
     } lists[] = {
         {prefix + QStringLiteral("_chapter"), schema::chapter_list_columns(),
-         QStringLiteral("SELECT chapter_detail, chapter_table_name, chapter_id FROM %1 ORDER BY chapter_id ASC"), 8},
+         QStringLiteral("SELECT chapter_detail, chapter_table_name, chapter_id FROM %1 ORDER BY "
+                        "chapter_id ASC"),
+         8},
         {prefix + QStringLiteral("_special"), schema::special_list_columns(),
          QStringLiteral("SELECT special_detail, special_table_name FROM %1"), 13},
     };
@@ -235,11 +261,13 @@ void Checker::check_lists(const QString& prefix) {
             ++rows;
             const QString where = QStringLiteral("%1 表第 %2 行").arg(list.table).arg(rows);
             for (int c = 0; c < q.record().count(); ++c)
-                if (q.value(c).isNull()) fault(where, QStringLiteral("%1 为空值").arg(q.record().fieldName(c)));
+                if (q.value(c).isNull())
+                    fault(where, QStringLiteral("%1 为空值").arg(q.record().fieldName(c)));
             if (!q.value(1).isNull()) check_practice(q.value(1).toString(), where);
         }
         if (rows < 1 || rows > list.max_rows)
-            fault(list.table, QStringLiteral("有 %1 行，应为 1 至 %2 行").arg(rows).arg(list.max_rows));
+            fault(list.table,
+                  QStringLiteral("有 %1 行，应为 1 至 %2 行").arg(rows).arg(list.max_rows));
     }
 }
 
@@ -249,7 +277,8 @@ void Checker::check_pools() {
         int kind;
         int count;
     };
-    auto check = [&](const QString& label, const QString& condition, std::initializer_list<Need> needs) {
+    auto check = [&](const QString& label, const QString& condition,
+                     std::initializer_list<Need> needs) {
         for (const Need& n : needs) {
             QSqlQuery q(db_);
             q.exec(QStringLiteral("SELECT count(*) FROM questions WHERE %1 AND type_select = %2")
@@ -265,29 +294,37 @@ void Checker::check_pools() {
         }
     };
     const std::initializer_list<Need> subject_one = {{"判断题", 2, 40}, {"单选题", 0, 60}};
-    if (prefixes_.contains(QStringLiteral("xiaoche"))) check(QStringLiteral("type_xiaoche"), QStringLiteral("type_xiaoche = TRUE"), subject_one);
-    if (prefixes_.contains(QStringLiteral("huoche"))) check(QStringLiteral("type_huoche"), QStringLiteral("type_huoche = TRUE"), subject_one);
-    if (prefixes_.contains(QStringLiteral("keche"))) check(QStringLiteral("type_keche"), QStringLiteral("type_keche = TRUE"), subject_one);
+    if (prefixes_.contains(QStringLiteral("xiaoche")))
+        check(QStringLiteral("type_xiaoche"), QStringLiteral("type_xiaoche = TRUE"), subject_one);
+    if (prefixes_.contains(QStringLiteral("huoche")))
+        check(QStringLiteral("type_huoche"), QStringLiteral("type_huoche = TRUE"), subject_one);
+    if (prefixes_.contains(QStringLiteral("keche")))
+        check(QStringLiteral("type_keche"), QStringLiteral("type_keche = TRUE"), subject_one);
     if (prefixes_.contains(QStringLiteral("safe")))
         check(QStringLiteral("type_safe"), QStringLiteral("type_safe = TRUE"),
               {{"判断题", 2, 22}, {"单选题", 0, 22}, {"多选题", 1, 6}});
     // The motorcycle category has no pool flag; its exam draws from its sequence table.
-    if (prefixes_.contains(QStringLiteral("motuoche")) && has_table(QStringLiteral("motuoche_sequence")))
+    if (prefixes_.contains(QStringLiteral("motuoche")) &&
+        has_table(QStringLiteral("motuoche_sequence")))
         check(QStringLiteral("motuoche_sequence"),
               QStringLiteral("id IN (SELECT ref_id FROM motuoche_sequence)"), subject_one);
 }
 
 void Checker::check_media() {
     QSqlQuery q(db_);
-    q.exec(QStringLiteral("SELECT id, type_picture, name_media FROM questions WHERE type_picture IN (4, 5)"));
+    q.exec(QStringLiteral(
+        "SELECT id, type_picture, name_media FROM questions WHERE type_picture IN (4, 5)"));
     while (q.next()) {
         const QString name = q.value(2).toString();
         const bool picture = q.value(1).toInt() == 4;
-        const QString path = options_.program_folder + (picture ? QStringLiteral("/tr/") : QStringLiteral("/aces/")) + name;
+        const QString path = options_.program_folder +
+                             (picture ? QStringLiteral("/tr/") : QStringLiteral("/aces/")) + name;
         const QFileInfo info(path);
         const QString where = QStringLiteral("questions 表 id=%1").arg(q.value(0).toString());
-        if (!info.isFile()) fault(where, QStringLiteral("媒体文件不存在：%1").arg(path));
-        else if (picture && info.size() < 2) fault(where, QStringLiteral("图片文件没有内容：%1").arg(path));
+        if (!info.isFile())
+            fault(where, QStringLiteral("媒体文件不存在：%1").arg(path));
+        else if (picture && info.size() < 2)
+            fault(where, QStringLiteral("图片文件没有内容：%1").arg(path));
     }
 }
 
@@ -308,7 +345,8 @@ QStringList Checker::run() {
 }  // namespace
 
 QStringList check_bank(const QString& bank_path, const CheckOptions& options) {
-    if (!QFileInfo(bank_path).isFile()) return {QStringLiteral("题库文件：%1 不存在").arg(bank_path)};
+    if (!QFileInfo(bank_path).isFile())
+        return {QStringLiteral("题库文件：%1 不存在").arg(bank_path)};
     const QString connection = QStringLiteral("bankctl_check");
     QStringList faults;
     {

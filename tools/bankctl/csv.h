@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
-#include <QList>
 
 namespace trelvo::bankkit {
 
@@ -18,7 +18,7 @@ bool parse_csv(const QString& text, QList<CsvRecord>& records, QString& error);
 
 // A CSV file with a header row, read into named columns.
 class CsvTable final {
-public:
+  public:
     bool load(const QString& path, QString& error);
     const QString& path() const { return path_; }
     const QStringList& header() const { return header_; }
@@ -27,7 +27,7 @@ public:
     QString value(int row, const QString& column) const;
     QStringList missing_columns(const QStringList& required) const;
 
-private:
+  private:
     QString path_;
     QStringList header_;
     QList<CsvRecord> rows_;

@@ -1,7 +1,7 @@
 // bankctl: builds the question-bank file from the CSV sources, and checks a bank file.
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 #include "bank_builder.h"
@@ -15,9 +15,10 @@ void print(FILE* to, const QString& line) {
 
 int usage() {
     print(stderr, QStringLiteral(
-        "用法：\n"
-        "  bankctl build [--force] <数据目录> <题库文件>   由 CSV 生成题库（已存在时不覆盖，除非 --force）\n"
-        "  bankctl check [--no-pools] [--folder <程序目录>] <题库文件>   检查题库"));
+                      "用法：\n"
+                      "  bankctl build [--force] <数据目录> <题库文件>   由 CSV "
+                      "生成题库（已存在时不覆盖，除非 --force）\n"
+                      "  bankctl check [--no-pools] [--folder <程序目录>] <题库文件>   检查题库"));
     return 2;
 }
 
