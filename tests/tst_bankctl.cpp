@@ -149,6 +149,19 @@ void TestBankctl::build_names_the_faulty_source_line() {
     QVERIFY2(report.errors.join('\n').contains("a.csv 第7行：答案“E”"),
              qPrintable(report.errors.join('\n')));
     QVERIFY(!QFile::exists(bank));
+
+    // A selection written as TRUE instead of 1 is refused, not read as "not selected".
+    QTemporaryDir src2;
+    write_sources(src2.path());
+    QFile car(src2.path() + "/car.csv");
+    QVERIFY(car.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(car.readAll()).replace("说明,1,0", "说明,TRUE,0");
+    car.close();
+    write(src2.path() + "/car.csv", text);
+    const auto refused = build_bank(src2.path(), bank, false);
+    QVERIFY(!refused.ok);
+    QVERIFY2(refused.errors.join('\n').contains("car.csv 第2行"),
+             qPrintable(refused.errors.join('\n')));
 }
 
 void TestBankctl::check_names_each_fault_data() {
@@ -158,6 +171,8 @@ void TestBankctl::check_names_each_fault_data() {
                                        << "car：选中的行有 2 个（id 0, 2）";
     QTest::newRow("no selected row") << "UPDATE car SET is_selected = 0"
                                      << "car：选中的行有 0 个";
+    QTest::newRow("Access-style true") << "UPDATE car SET is_selected = -1 WHERE id = 0"
+                                       << "car 表 id=0：is_selected 不是是/否值";
     QTest::newRow("gap in practice ids") << "UPDATE xiaoche_sequence SET id = 5 WHERE id = 1"
                                          << "xiaoche_sequence 表 id=5：缺少 id 1";
     QTest::newRow("answer E") << "UPDATE questions SET answer = 'E' WHERE id = 1"

@@ -183,6 +183,7 @@ void TestCore::unknown_tables_are_refused() {
     folder.create_bank(test::four_categories(0));
     QuestionBank bank(folder.bank_path());
     QCOMPARE(bank.table("xiaoche_sequence"), QStringLiteral("xiaoche_sequence"));
+    QCOMPARE(bank.table("XiaoChe_Sequence"), QStringLiteral("xiaoche_sequence"));  // as SQL does
     QCOMPARE(bank.count_rows("xiaoche_sequence"), qint16(12));
     for (const char* name : {"", "nosuch", "car; DELETE FROM car", "car --"})
         QVERIFY_THROWS_EXCEPTION(AppError, bank.table(name));

@@ -436,6 +436,8 @@ void TestPractice::stored_picture_copies() {
     QVERIFY(!QFile::exists(folder.path() + "/secret2"));
     delete_temp_picture(folder.path(), "sign.png");
     QVERIFY(!QFile::exists(folder.path() + "/rs/sign.png"));
+    QVERIFY(QDir(folder.path() + "/rs").removeRecursively());  // a lost rs/ folder is made again
+    QVERIFY(copy_picture(folder.path(), "sign.png"));
     delete_temp_picture(folder.path(), "../tr/sign.png");
     QVERIFY(QFile::exists(stored));
 }

@@ -141,7 +141,11 @@ QSqlDatabase QuestionBank::get_connection() {
         QSqlDatabase::removeDatabase(connection_name_);
         fail(QStringLiteral("题库文件格式不对"), cause);
     }
-    while (probe.next()) tables_.insert(probe.value(0).toString());
+    // Table names are case-insensitive in SQL; keep each under its lower-case form.
+    while (probe.next()) {
+        const QString name = probe.value(0).toString();
+        tables_.insert(name.toLower(), name);
+    }
     return db;
 }
 
@@ -183,10 +187,11 @@ QString QuestionBank::table(const QString& name) {
     if (name.isEmpty()) {
         fail(QStringLiteral("题库中缺少数据表"), QStringLiteral("表名为空"));
     }
-    if (!tables_.contains(name)) {
+    const auto found = tables_.constFind(name.toLower());
+    if (found == tables_.constEnd()) {
         fail(QStringLiteral("题库中缺少数据表"), QStringLiteral("没有名为 %1 的表").arg(name));
     }
-    return name;
+    return *found;
 }
 
 QuestionBank::Transaction::Transaction(QuestionBank& bank) : bank_(bank) {

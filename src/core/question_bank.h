@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QSet>
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -75,7 +75,7 @@ class QuestionBank final {
     QString path_;
     QString connection_name_;
     int times_opened_ = 0;
-    QSet<QString> tables_;
+    QHash<QString, QString> tables_;  // lower-case name -> name as stored
 };
 
 }  // namespace trelvo

@@ -1,5 +1,6 @@
 #include "practice/question_media.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <cmath>
@@ -65,6 +66,7 @@ bool copy_picture(const QString& folder, const QString& name) {
     const QByteArray stored = source.readAll();
     if (stored.size() < 2) return false;
     // Written whole and renamed into place, so no stale bytes of an older, longer copy remain.
+    QDir().mkpath(folder + QStringLiteral("/rs"));
     QSaveFile target(temp_picture_path(folder, name));
     if (!target.open(QIODevice::WriteOnly)) return false;
     target.write(stored.constData() + 1, stored.size() - 1);

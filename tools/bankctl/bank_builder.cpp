@@ -227,7 +227,10 @@ bool Builder::write(const QString& path) {
                 QStringLiteral("%1：无法创建（%2）").arg(path, db.lastError().text()));
             ok = false;
         }
-        ok = ok && db.transaction();
+        if (ok && !db.transaction()) {
+            report_.errors.append(QStringLiteral("%1：无法开始事务（%2）").arg(path, db.lastError().text()));
+            ok = false;
+        }
         ok = ok && exec(db, schema::questions_table(), report_);
         if (ok) {
             QSqlQuery q(db);
@@ -260,11 +263,19 @@ bool Builder::write(const QString& path) {
             q.prepare(
                 QStringLiteral("INSERT INTO car (id, table_name, car_title, car_detail,"
                                " is_selected, car_type) VALUES (?,?,?,?,?,?)"));
-            const int code = car_.value(r, "car_type").toInt();
-            for (const QVariant& v :
-                 QVariantList{car_.value(r, "id").toInt(), car_.value(r, "table_name"),
-                              car_.value(r, "car_title"), car_.value(r, "car_detail"),
-                              car_.value(r, "is_selected").trimmed() == QLatin1String("1"), code})
+            bool id_ok = false, code_ok = false;
+            const int id = car_.value(r, "id").trimmed().toInt(&id_ok);
+            const int code = car_.value(r, "car_type").trimmed().toInt(&code_ok);
+            const QString selected = car_.value(r, "is_selected").trimmed();
+            if (!id_ok || !code_ok || (selected != QLatin1String("0") && selected != QLatin1String("1"))) {
+                error(QStringLiteral("car.csv"), car_.line(r),
+                      QStringLiteral("id 和 car_type 须为整数，is_selected 须为 0 或 1"));
+                ok = false;
+                break;
+            }
+            for (const QVariant& v : QVariantList{id, car_.value(r, "table_name"), car_.value(r, "car_title"),
+                                                  car_.value(r, "car_detail"),
+                                                  selected == QLatin1String("1"), code})
                 q.addBindValue(v);
             if (!q.exec()) {
                 error(QStringLiteral("car.csv"), car_.line(r), q.lastError().text());
@@ -310,10 +321,16 @@ bool Builder::write(const QString& path) {
                 QStringLiteral("INSERT INTO %1 (chapter_id, chapter_detail, chapter_table_name)"
                                " VALUES (?,?,?)")
                     .arg(list));
-            q.addBindValue(chapters_.value(r, "chapter_id").toInt());
+            bool id_ok = false;
+            q.addBindValue(chapters_.value(r, "chapter_id").trimmed().toInt(&id_ok));
             q.addBindValue(chapters_.value(r, "chapter_detail"));
             q.addBindValue(table);
-            ok = ok && q.exec();
+            if (!id_ok || !q.exec()) {
+                error(QStringLiteral("chapters.csv"), chapters_.line(r),
+                      id_ok ? q.lastError().text() : QStringLiteral("chapter_id 须为整数"));
+                ok = false;
+                break;
+            }
             const QList<int> ids =
                 select(prefix, QStringLiteral("chapter=") + chapters_.value(r, "chapter"),
                        QStringLiteral("chapters.csv"), chapters_.line(r));
@@ -339,7 +356,11 @@ bool Builder::write(const QString& path) {
                     .arg(list));
             q.addBindValue(specials_.value(r, "special_detail"));
             q.addBindValue(table);
-            ok = ok && q.exec();
+            if (!q.exec()) {
+                error(QStringLiteral("specials.csv"), specials_.line(r), q.lastError().text());
+                ok = false;
+                break;
+            }
             const QList<int> ids = select(prefix, specials_.value(r, "select"),
                                           QStringLiteral("specials.csv"), specials_.line(r));
             ok = ok && fill_practice(db, table, ids);
@@ -381,7 +402,13 @@ BuildReport build_bank(const QString& data_dir, const QString& bank_path, bool o
         return report;
     }
     std::error_code ec;
-    std::filesystem::rename(temp.toStdString(), bank_path.toStdString(), ec);
+    if (overwrite) {
+        std::filesystem::rename(temp.toStdString(), bank_path.toStdString(), ec);
+    } else {
+        // A hard link fails when the target exists, so a bank that appeared meanwhile is kept.
+        std::filesystem::create_hard_link(temp.toStdString(), bank_path.toStdString(), ec);
+        QFile::remove(temp);
+    }
     if (ec) {
         report.errors.append(QStringLiteral("%1：无法写入（%2）")
                                  .arg(bank_path, QString::fromStdString(ec.message())));

@@ -31,7 +31,7 @@ class Checker {
     void fault(const QString& where, const QString& what) {
         faults_.append(QStringLiteral("%1：%2").arg(where, what));
     }
-    bool has_table(const QString& name) const { return tables_.contains(name); }
+    bool has_table(const QString& name) const { return tables_.contains(name.toLower()); }
     bool require_columns(const QString& table, const QStringList& columns);
     std::optional<qlonglong> number(const QVariant& v) const;
     void check_questions();
@@ -58,6 +58,13 @@ bool Checker::require_columns(const QString& table, const QStringList& columns) 
     if (!missing.isEmpty())
         fault(table, QStringLiteral("缺少列 %1").arg(missing.join(QStringLiteral(", "))));
     return missing.isEmpty();
+}
+
+// Yes/No columns hold 0 or 1: the program's statements compare them with TRUE, which is 1, so an
+// Access-style -1 would never match.
+std::optional<bool> yes_no(const std::optional<qlonglong>& n) {
+    if (!n || (*n != 0 && *n != 1)) return std::nullopt;
+    return *n == 1;
 }
 
 std::optional<qlonglong> Checker::number(const QVariant& v) const {
@@ -109,8 +116,8 @@ void Checker::check_questions() {
         if (media && (*media == 4 || *media == 5) && q.value(10).toString().trimmed().isEmpty())
             fault(where, QStringLiteral("图片题或动画题缺少 name_media"));
         for (int c = 11; c <= 14; ++c)
-            if (!number(q.value(c)))
-                fault(where, QStringLiteral("%1 不是是/否值").arg(q.record().fieldName(c)));
+            if (!yes_no(number(q.value(c))))
+                fault(where, QStringLiteral("%1 不是是/否值（应为 0 或 1）").arg(q.record().fieldName(c)));
     }
 }
 
@@ -136,10 +143,10 @@ void Checker::check_car() {
         const QString count_table = q.value(1).toString();
         if (!q.value(1).isNull() && !has_table(count_table))
             fault(where, QStringLiteral("table_name 指向不存在的表“%1”").arg(count_table));
-        const auto sel = number(q.value(4));
+        const auto sel = yes_no(number(q.value(4)));
         if (!sel)
-            fault(where, QStringLiteral("is_selected 不是是/否值"));
-        else if (*sel != 0)
+            fault(where, QStringLiteral("is_selected 不是是/否值（应为 0 或 1）"));
+        else if (*sel)
             selected.append(q.value(0).toString());
         const auto code = number(q.value(5));
         const QString prefix = code ? table_prefix(CarType(*code)) : QString();
@@ -198,10 +205,10 @@ void Checker::check_practice(const QString& table, const QString& role) {
             expected = int(*id);
         }
         ++expected;
-        const auto marker = number(q.value(1));
+        const auto marker = yes_no(number(q.value(1)));
         if (!marker)
-            fault(where, QStringLiteral("position_prev 不是是/否值"));
-        else if (*marker != 0)
+            fault(where, QStringLiteral("position_prev 不是是/否值（应为 0 或 1）"));
+        else if (*marker)
             markers.append(q.value(0).toString());
         const auto result = number(q.value(2));
         if (!result || *result < 0 || *result > 2)
@@ -333,7 +340,7 @@ QStringList Checker::run() {
     if (!t.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
         return {QStringLiteral("题库文件：不是 SQLite 数据库（%1）").arg(t.lastError().text())};
     }
-    while (t.next()) tables_.insert(t.value(0).toString());
+    while (t.next()) tables_.insert(t.value(0).toString().toLower());
     check_questions();
     check_car();
     for (const QString& prefix : prefixes_) check_lists(prefix);
