@@ -332,6 +332,7 @@ void TestUnitList::empty_table() {
     QCOMPARE(screen->tiles().count(), 0);
     for (const char* name : {"img_unit_0", "label_unit_0", "label_num_0", "label_num_not_0"})
         QVERIFY2(!child(screen, name)->isVisible(), name);
+    QVERIFY(label(screen, "label_empty")->isVisible());  // the screen says why it is empty
 
     // The buttons still work: the reset runs on nothing and confirms.
     click(box(screen, "img_clean_record"));
@@ -509,8 +510,11 @@ void TestUnitList::delete_error_book() {
     screen->init("xiaoche_error");
     screen->show_delete_error();
     screen->show();
+    QVERIFY(!label(screen, "label_empty")->isVisible());
 
     click(box(screen, "img_delete_error"));
+    QVERIFY(label(screen, "label_empty")->isVisible());
+    QVERIFY(label(screen, "label_empty")->text().startsWith(QStringLiteral("错题本中还没有题目")));
     QCOMPARE(program.count("SELECT count(*) FROM xiaoche_error"), 0);
     for (int i = 0; i < 2; ++i)
         for (const char* array : {"img_unit", "label_unit", "label_num", "label_num_not"})

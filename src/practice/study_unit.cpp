@@ -5,6 +5,7 @@
 #include "core/car_type.h"
 #include "core/picture_box.h"
 #include "core/ticker.h"
+#include "core/twips.h"
 #include "menu/main_control.h"
 #include "practice/study.h"
 #include "practice/tile_list.h"
@@ -55,6 +56,15 @@ StudyUnit::StudyUnit(AppContext& app) : Screen(QStringLiteral("study_unit")), ap
     label_delete_error = new TextLabel(QStringLiteral("label_delete_error"), this);
     label_clean_record = new TextLabel(QStringLiteral("label_clean_record"), this);
     apply_geometry(this, placements);
+    // An empty table would otherwise leave a blank screen; this line tells the learner why.
+    label_empty = new TextLabel(QStringLiteral("label_empty"), this);
+    label_empty->setGeometry(twips_rect(1110, 3900, 12690, 900));
+    label_empty->setFont(song_font(12));
+    label_empty->set_color(QColor(0x60, 0x60, 0x60));
+    label_empty->set_alignment(Qt::AlignCenter);
+    label_empty->set_word_wrap(true);
+    label_empty->set_text(QStringLiteral("这里还没有题目。"));
+    label_empty->hide();
 
     img_delete_error->hide();
     const struct {
@@ -136,6 +146,7 @@ void StudyUnit::init(const QString& table_name) {
 
 void StudyUnit::build_unit_list(const QList<qint16>& not_answered) {
     const int n = units_.unit_count;
+    label_empty->setVisible(n == 0);
     tiles_->build(n, [&](int array, int i) -> QString {
         switch (array) {
             case label_unit:
@@ -151,6 +162,8 @@ void StudyUnit::build_unit_list(const QList<qint16>& not_answered) {
 
 void StudyUnit::show_delete_error() {
     img_delete_error->show();
+    label_empty->set_text(
+        QStringLiteral("错题本中还没有题目。练习时点击“设为错题”，即可把题目加入错题本。"));
 }
 
 void StudyUnit::open_unit(int unit) {
@@ -185,6 +198,7 @@ void StudyUnit::delete_error() {
     transaction.commit();
     // The list is not rebuilt: an empty book simply shows no units until the screen is left.
     tiles_->hide_entries();
+    label_empty->show();
 }
 
 void StudyUnit::show_note(TextLabel* note, Ticker* timer) {

@@ -65,6 +65,7 @@ class StudyUnit final : public Screen {
     PictureBox* img_exit;
     TextLabel* label_delete_error;
     TextLabel* label_clean_record;
+    TextLabel* label_empty;  // says why there are no units
     Ticker* timer_delete_error;
     Ticker* timer_clean_record;
 };
