@@ -297,13 +297,26 @@ void faded_ground(QPainter& p, const Camera& cam, double x0, double x1, double z
 void fog_expressway(QPainter& p, const QSize& size, double t, int frame) {
     const double w = size.width(), h = size.height();
     const Camera cam{w / 2, 92, 240};
-    const QColor fog(0xd6, 0xd9, 0xda);
-    auto fade = [](double z) { return 1 - std::exp(-z / 32.0); };  // about 50 m of sight
+    const QColor fog(0xdc, 0xde, 0xdf);
+    // Dense fog, under 50 m of sight: it greys even the road just ahead, at 8 m the road is half
+    // gone and by 35 m nothing is left, so the far road and the horizon melt into the same
+    // white-grey and no line shows where the ground ends.
+    auto fade = [](double z) {
+        const double far = z / 30.0;
+        return 1 - std::exp(-z / 12.0 - far * far * far);
+    };
     auto fogged = [&](const QColor& c, double z) { return mix(c, fog, fade(z)); };
-    p.fillRect(QRectF(0, 0, w, h), fog);
-    // The learner slows from expressway speed and stops well short of the car ahead.
+    {
+        // Brighter overhead, where the daylight comes through.
+        QLinearGradient air(0, 0, 0, cam.horizon_y - 12);
+        air.setColorAt(0, QColor(0xe8, 0xe9, 0xea));
+        air.setColorAt(1, fog);
+        p.fillRect(QRectF(0, 0, w, h), air);
+    }
+    // The learner slows from expressway speed and stops short of the car ahead, close enough
+    // only now to see it plainly.
     const double driven = brake_travel(t, 160, 0.3, 0.9);
-    const double stopped_z = 110 - driven;
+    const double stopped_z = 102 - driven;
     faded_ground(p, cam, -7.6, 9.6, 2, 600, [&](double z) { return fogged(ink::asphalt, z); });
     faded_ground(p, cam, 9.6, 40, 2, 600,
                  [&](double z) { return fogged(ink::grass.darker(130), z); });
@@ -311,35 +324,78 @@ void fog_expressway(QPainter& p, const QSize& size, double t, int frame) {
                  [&](double z) { return fogged(QColor(0x80, 0x88, 0x70), z); });
     faded_ground(p, cam, -7.4, -7.2, 2, 600, [&](double z) { return fogged(ink::line_yellow, z); });
     faded_ground(p, cam, 5.7, 5.9, 2, 600, [&](double z) { return fogged(ink::line_white, z); });
-    // Lane dashes 6 m long every 15 m, coming towards us.
+    // Lane dashes 6 m long every 15 m, coming towards us; each fades along its length.
     const double phase = std::fmod(driven, 15.0);
-    p.setPen(Qt::NoPen);
     for (double x : {-1.9, 1.9})
-        for (double z0 = 15 - phase; z0 < 200; z0 += 15) {
+        for (double z0 = 15 - phase; z0 < 80; z0 += 15) {
             if (z0 + 6 < 2) continue;
-            p.setBrush(fogged(ink::line_white, std::max(2.0, z0)));
-            p.drawPolygon(ground_quad(cam, x - 0.08, x + 0.08, std::max(2.0, z0), z0 + 6));
+            const double a = std::max(2.0, z0);
+            faded_ground(p, cam, x - 0.08, x + 0.08, a, z0 + 6,
+                         [&](double z) { return fogged(ink::line_white, z); });
         }
     // Guard-rail posts on the right.
-    for (double z0 = 10 - std::fmod(driven, 10.0); z0 < 150; z0 += 10) {
+    for (double z0 = 10 - std::fmod(driven, 10.0); z0 < 80; z0 += 10) {
         if (z0 < 3) continue;
         p.setPen(QPen(fogged(QColor(0x70, 0x70, 0x70), z0), std::max(1.0, cam.scale(z0) * 0.15)));
         p.drawLine(cam.at(9.8, z0), cam.at(9.8, z0, 0.8));
     }
-    // The stopped car: first only its flashing hazard lamps, then the car comes out of the fog.
-    p.save();
-    p.setOpacity(1 - fade(stopped_z));
-    car_rear(p, cam, 0.2, stopped_z, grey_car, true, blink_on(frame));
-    p.restore();
+    // The stopped car, fogged as a whole: drawn on its own layer so that its parts do not show
+    // through one another.
+    {
+        QImage layer(size, QImage::Format_ARGB32_Premultiplied);
+        layer.fill(Qt::transparent);
+        QPainter lp(&layer);
+        lp.setRenderHint(QPainter::Antialiasing);
+        car_rear(lp, cam, 0.2, stopped_z, grey_car, true, blink_on(frame));
+        lp.end();
+        p.save();
+        p.setOpacity(1 - fade(stopped_z));
+        p.drawImage(QPointF(0, 0), layer);
+        p.restore();
+    }
+    // Banks of thicker fog lying on the road: they swell and slide aside as we drive through
+    // them. In the fog's own colour, so that against the white beyond they do not show at all.
+    struct Bank {
+        double x, z, y, radius, strength;
+    };
+    const Bank banks[] = {{-4, 14, 1.2, 4.5, 0.55}, {5, 26, 1.8, 6, 0.6},  {-1, 38, 1.0, 7, 0.6},
+                          {7, 50, 2.0, 7, 0.6},     {-6, 62, 1.5, 8, 0.6}, {2, 74, 1.4, 8, 0.6},
+                          {-3, 86, 2.2, 8, 0.6},    {6, 98, 1.2, 8, 0.6},  {-5, 110, 1.6, 8, 0.6},
+                          {1, 122, 1.8, 8, 0.6}};
+    p.setPen(Qt::NoPen);
+    for (const Bank& b : banks) {
+        const double z = b.z - driven * 0.85;
+        if (z < 2.5 || z > 45) continue;
+        const double s = cam.scale(z);
+        // Nothing to see against fog far away; gone before it reaches the windscreen.
+        const double show = b.strength * (1 - fade(z) * 0.85) * ramp(z, 2.5, 8);
+        const QPointF c = cam.at(b.x, z, b.y * 0.5);
+        const double r = b.radius * s;
+        QRadialGradient g(QPointF(0, 0), r);
+        QColor core = fog, edge = fog;
+        core.setAlphaF(show);
+        edge.setAlphaF(0);
+        g.setColorAt(0, core);
+        g.setColorAt(1, edge);
+        p.save();
+        p.translate(c);
+        p.scale(1.8, 0.7);
+        p.setBrush(g);
+        p.drawEllipse(QPointF(0, 0), r, r);
+        p.restore();
+    }
+    // The hazard lamps carry further than the car's outline: first a dim orange blur in the
+    // white, then sharper and brighter as the car comes out of the fog.
     if (blink_on(frame)) {
         const double s = cam.scale(stopped_z);
+        const double glow = std::exp(-std::pow(stopped_z / 32.0, 1.6));
         for (double dx : {-0.75, 1.15}) {
             const QPointF c = cam.at(dx, stopped_z, 0.75);
-            const double r = std::max(5.0, s * 1.2);
+            const double r = s * 0.5 + 16 * fade(stopped_z);
             QRadialGradient g(c, r);
-            g.setColorAt(0, QColor(255, 170, 0, int(230 * std::exp(-stopped_z / 90.0))));
-            g.setColorAt(1, QColor(255, 170, 0, 0));
-            p.setPen(Qt::NoPen);
+            g.setColorAt(0, QColor(255, 170, 0, int(235 * glow)));
+            g.setColorAt(0.35, QColor(255, 180, 40, int(120 * glow)));
+            g.setColorAt(1, QColor(255, 190, 80, 0));
             p.setBrush(g);
             p.drawEllipse(c, r, r);
         }
