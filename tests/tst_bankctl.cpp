@@ -43,7 +43,7 @@ void write_sources(const QString& dir, const QString& extra_question = {}) {
                         .arg(p);
     }
     write(dir + "/chapters.csv", chapters);
-    write(dir + "/specials.csv", specials);
+    write(dir + "/topics.csv", specials);
     QString q = question_header;
     q += "1,0,\"题干，含逗号\",甲,乙,丙,丁,B,解析,3,,1,1,1,0,xiaoche huoche keche,1,标志\n";
     q += "2,2,\"两行\n题干\",,,,,Y,解析,3,,1,1,1,0,xiaoche huoche keche,2,\n";

@@ -169,23 +169,23 @@ void TestUnitList::layout_rule() {
     QFETCH(int, left);
     QFETCH(int, top);
     Program program;
-    const TileListSpec spec = list == "unit"      ? unit_list_tiles()
-                              : list == "chapter" ? chapter_list_tiles(CarType(car_type))
-                                                  : special_list_tiles();
+    const TileListLayout layout = list == "unit"      ? unit_list_tiles()
+                                  : list == "chapter" ? chapter_list_tiles(CarType(car_type))
+                                                      : special_list_tiles();
     Screen host(QStringLiteral("host"));
-    TileList tiles(*program.app, spec, &host);
-    if (shift != 0) tiles.move_first_tile(spec.left - shift, spec.top);
+    TileList tiles(*program.app, layout, &host);
+    if (shift != 0) tiles.move_first_tile(layout.left - shift, layout.top);
     tiles.build(n, [](int a, int i) { return QStringLiteral("%1/%2").arg(a).arg(i); });
     host.show();
 
-    const QString tile_name = QLatin1String(spec.tile_name);
+    const QString tile_name = QLatin1String(layout.tile_name);
     PictureBox* tile = box(&host, QStringLiteral("%1_%2").arg(tile_name).arg(index));
-    const QSize natural = program.app->pictures().skin(QLatin1String(spec.picture)).size();
+    const QSize natural = program.app->pictures().skin(QLatin1String(layout.picture)).size();
     QCOMPARE(tile->geometry(), QRect(QPoint(px(left), px(top)), natural));
     QVERIFY(tile->isVisible());
-    QCOMPARE(tile->picture_path(), QLatin1String(spec.picture));
-    for (int a = 0; a < int(spec.labels.size()); ++a) {
-        const TileLabelSpec& s = spec.labels[a];
+    QCOMPARE(tile->picture_path(), QLatin1String(layout.picture));
+    for (int a = 0; a < int(layout.labels.size()); ++a) {
+        const TileLabelSpec& s = layout.labels[a];
         TextLabel* l = label(&host, QStringLiteral("%1_%2").arg(QLatin1String(s.name)).arg(index));
         QCOMPARE(l->geometry(),
                  twips_rect(left + s.fx * twips(natural.width()),

@@ -37,7 +37,7 @@ constexpr TileLabelSpec special_labels[] = {
     {"label_num_not", 0.52, 0.7, 345, 255, TileLabelColor::red, TileLabelFont::screen},
 };
 
-constexpr TileListSpec unit_spec{
+constexpr TileListLayout unit_spec{
     .tile_name = "img_unit",
     .picture = "imgs/unit_chapter.jpg",
     .hover_picture = "imgs/unit_chapter_move.jpg",
@@ -53,7 +53,7 @@ constexpr TileListSpec unit_spec{
     .labels = unit_labels,
 };
 
-constexpr TileListSpec chapter_spec{
+constexpr TileListLayout chapter_layout{
     .tile_name = "img_select_chapter",
     .picture = "imgs/select_chapter.jpg",
     .hover_picture = "imgs/select_chapter_move.jpg",
@@ -69,7 +69,7 @@ constexpr TileListSpec chapter_spec{
     .labels = chapter_labels,
 };
 
-constexpr TileListSpec special_spec{
+constexpr TileListLayout special_spec{
     .tile_name = "img_select_special",
     .picture = "imgs/select_special.jpg",
     .hover_picture = "imgs/select_special_move.jpg",
@@ -119,29 +119,29 @@ QString element_name(const char* array, int i) {
 
 }  // namespace
 
-const TileListSpec& unit_list_tiles() {
+const TileListLayout& unit_list_tiles() {
     return unit_spec;
 }
 
-TileListSpec chapter_list_tiles(CarType car_type) {
-    TileListSpec spec = chapter_spec;
-    if (car_type == 5) spec.columns = 2;
-    return spec;
+TileListLayout chapter_list_tiles(CarType car_type) {
+    TileListLayout layout = chapter_layout;
+    if (car_type == 5) layout.columns = 2;
+    return layout;
 }
 
-const TileListSpec& special_list_tiles() {
+const TileListLayout& special_list_tiles() {
     return special_spec;
 }
 
-TileList::TileList(AppContext& app, const TileListSpec& spec, QWidget* screen)
-    : QObject(screen), app_(app), spec_(spec), left_(spec.left), top_(spec.top) {
+TileList::TileList(AppContext& app, const TileListLayout& layout, QWidget* screen)
+    : QObject(screen), app_(app), layout_(layout), left_(layout.left), top_(layout.top) {
     setObjectName(QStringLiteral("tile_list"));
     area_ = new QScrollArea(screen);
     area_->setObjectName(QStringLiteral("tile_area"));
     area_->setFrameShape(QFrame::NoFrame);
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     area_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    area_->setGeometry(twips_rect(0, 0, 14910, spec_.area_bottom));
+    area_->setGeometry(twips_rect(0, 0, 14910, layout_.area_bottom));
     area_->setWidgetResizable(true);
     content_ = new QWidget;
     content_->setObjectName(QStringLiteral("tile_content"));
@@ -153,16 +153,16 @@ TileList::TileList(AppContext& app, const TileListSpec& spec, QWidget* screen)
     content_->installEventFilter(this);
     area_->lower();
 
-    labels_.resize(qsizetype(spec_.labels.size()));
+    labels_.resize(qsizetype(layout_.labels.size()));
     tiles_.append(make_tile(0));
-    for (int a = 0; a < int(spec_.labels.size()); ++a) labels_[a].append(make_label(a, 0));
-    tiles_[0]->setGeometry(twips_rect(left_, top_, spec_.width, spec_.height));
-    place_labels(0, spec_.width, spec_.height);
+    for (int a = 0; a < int(layout_.labels.size()); ++a) labels_[a].append(make_label(a, 0));
+    tiles_[0]->setGeometry(twips_rect(left_, top_, layout_.width, layout_.height));
+    place_labels(0, layout_.width, layout_.height);
     fit_content();
 }
 
 PictureBox* TileList::make_tile(int i) {
-    auto* tile = new PictureBox(element_name(spec_.tile_name, i), content_);
+    auto* tile = new PictureBox(element_name(layout_.tile_name, i), content_);
     tile->set_stretch(false);
     tile->installEventFilter(this);
     connect(tile, &PictureBox::mouse_moved, this, [this, i] { hover_tile(i); });
@@ -171,7 +171,7 @@ PictureBox* TileList::make_tile(int i) {
 }
 
 TextLabel* TileList::make_label(int array, int i) {
-    const TileLabelSpec& s = spec_.labels[array];
+    const TileLabelSpec& s = layout_.labels[array];
     QWidget* screen = area_->parentWidget();
     auto* label = new TextLabel(element_name(s.name, i), content_);
     label->setFont(label_font(s.font, screen->font()));
@@ -183,14 +183,15 @@ TextLabel* TileList::make_label(int array, int i) {
 }
 
 QPointF TileList::tile_origin(int i) const {
-    return QPointF(left_ + (i % spec_.columns) * spec_.dx, top_ + (i / spec_.columns) * spec_.dy);
+    return QPointF(left_ + (i % layout_.columns) * layout_.dx,
+                   top_ + (i / layout_.columns) * layout_.dy);
 }
 
 void TileList::place_labels(int i, double tile_width, double tile_height) {
     // Tile i's position and tile 0's size, in single precision as the layout rule has it.
     const QPointF origin = tile_origin(i);
-    for (int a = 0; a < int(spec_.labels.size()); ++a) {
-        const TileLabelSpec& s = spec_.labels[a];
+    for (int a = 0; a < int(layout_.labels.size()); ++a) {
+        const TileLabelSpec& s = layout_.labels[a];
         const float left = float(s.fx) * float(tile_width) + float(origin.x());
         const float top = float(s.fy) * float(tile_height) + float(origin.y());
         labels_[a][i]->setGeometry(twips_rect(left, top, s.width, s.height));
@@ -200,8 +201,8 @@ void TileList::place_labels(int i, double tile_width, double tile_height) {
 void TileList::move_first_tile(int left, int top) {
     left_ = left;
     top_ = top;
-    tiles_[0]->setGeometry(twips_rect(left_, top_, spec_.width, spec_.height));
-    place_labels(0, spec_.width, spec_.height);
+    tiles_[0]->setGeometry(twips_rect(left_, top_, layout_.width, layout_.height));
+    place_labels(0, layout_.width, layout_.height);
 }
 
 void TileList::build(int n, const std::function<QString(int, int)>& caption) {
@@ -252,12 +253,12 @@ void TileList::hide_entries() {
 }
 
 void TileList::set_tile_picture(int i, bool hover) {
-    const QString file = QLatin1String(hover ? spec_.hover_picture : spec_.picture);
+    const QString file = QLatin1String(hover ? layout_.hover_picture : layout_.picture);
     tiles_[i]->set_picture(app_.pictures().skin(file), file);
 }
 
 void TileList::hover_tile(int i) {
-    if (spec_.hover == HoverStyle::unit_list) {
+    if (layout_.hover == HoverStyle::unit_list) {
         set_tile_picture(hover_index_, false);
         tiles_[i]->setCursor(app_.pictures().hand_cursor());
     } else {
@@ -275,7 +276,7 @@ void TileList::hover_label(TextLabel* label) {
 }
 
 void TileList::restore_hovered_tile() {
-    if (spec_.hover == HoverStyle::selection && hover_restored_) return;
+    if (layout_.hover == HoverStyle::selection && hover_restored_) return;
     set_tile_picture(hover_index_, false);
     hover_restored_ = true;
 }

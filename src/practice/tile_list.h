@@ -36,7 +36,7 @@ struct TileLabelSpec {
 enum class HoverStyle { unit_list, selection };
 
 // The constants of one list screen.
-struct TileListSpec {
+struct TileListLayout {
     const char* tile_name;  // the tile array, e.g. "img_unit"
     const char* picture;
     const char* hover_picture;
@@ -48,10 +48,10 @@ struct TileListSpec {
     std::span<const TileLabelSpec> labels;
 };
 
-const TileListSpec& unit_list_tiles();
+const TileListLayout& unit_list_tiles();
 // One column, or two for the safe-driving subject (code 5), whose chapters are many and short.
-TileListSpec chapter_list_tiles(CarType car_type);
-const TileListSpec& special_list_tiles();
+TileListLayout chapter_list_tiles(CarType car_type);
+const TileListLayout& special_list_tiles();
 
 // The grid of picture tiles of a list screen, each with its parallel labels. Element 0 exists
 // from the start at its design position; build() places the others by column and row pitch,
@@ -61,7 +61,7 @@ const TileListSpec& special_list_tiles();
 class TileList final : public QObject {
     Q_OBJECT
   public:
-    TileList(AppContext& app, const TileListSpec& spec, QWidget* screen);
+    TileList(AppContext& app, const TileListLayout& layout, QWidget* screen);
 
     // Moves element 0 before building (the two-column chapter list starts further left).
     void move_first_tile(int left, int top);
@@ -98,7 +98,7 @@ class TileList final : public QObject {
     void fit_content();
 
     AppContext& app_;
-    TileListSpec spec_;
+    TileListLayout layout_;
     QScrollArea* area_;
     QWidget* content_;
     int left_, top_;  // tile 0, twips

@@ -150,7 +150,7 @@ bool Builder::read_sources() {
     load(car_, QStringLiteral("car.csv"), schema::car_columns());
     load(chapters_, QStringLiteral("chapters.csv"),
          {"list_table", "chapter_id", "chapter_detail", "chapter_table_name", "chapter"});
-    load(specials_, QStringLiteral("specials.csv"),
+    load(specials_, QStringLiteral("topics.csv"),
          {"list_table", "special_detail", "special_table_name", "select"});
     std::sort(questions_.begin(), questions_.end(),
               [](const Question& x, const Question& y) { return x.id < y.id; });
@@ -340,7 +340,7 @@ bool Builder::write(const QString& path) {
             const QString list = specials_.value(r, "list_table");
             const QString prefix = list.section(QLatin1Char('_'), 0, 0);
             if (!prefixes.contains(prefix) || list != prefix + QStringLiteral("_special")) {
-                error(QStringLiteral("specials.csv"), specials_.line(r),
+                error(QStringLiteral("topics.csv"), specials_.line(r),
                       QStringLiteral("列表表名“%1”不属于任何车型").arg(list));
                 ok = false;
                 break;
@@ -357,12 +357,12 @@ bool Builder::write(const QString& path) {
             q.addBindValue(specials_.value(r, "special_detail"));
             q.addBindValue(table);
             if (!q.exec()) {
-                error(QStringLiteral("specials.csv"), specials_.line(r), q.lastError().text());
+                error(QStringLiteral("topics.csv"), specials_.line(r), q.lastError().text());
                 ok = false;
                 break;
             }
             const QList<int> ids = select(prefix, specials_.value(r, "select"),
-                                          QStringLiteral("specials.csv"), specials_.line(r));
+                                          QStringLiteral("topics.csv"), specials_.line(r));
             ok = ok && fill_practice(db, table, ids);
         }
         for (const QString& prefix : prefixes) {
