@@ -644,7 +644,7 @@ void crosswalk_pedestrians(QPainter& p, const QSize& size, double t, int) {
 
 }  // namespace
 
-QList<AnimationSpec> road_animations() {
+QList<AnimationEntry> road_animations() {
     return {
         {"anim_bus_pedestrian.gif", frame_size, 32, 10, 150, bus_pedestrian},
         {"anim_ramp_merge.gif", frame_size, 32, 10, 120, ramp_merge},

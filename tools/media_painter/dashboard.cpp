@@ -262,7 +262,7 @@ void cluster(QPainter& p, const QSize& size) {
 
 }  // namespace
 
-QList<PictureSpec> dashboard_pictures() {
+QList<PictureEntry> dashboard_pictures() {
     const QSize lamp(200, 150);
     return {
         {"lamp_oil_pressure.png", lamp, lamp_oil},

@@ -468,7 +468,7 @@ void hand_right_turn(QPainter& p, const QSize& size) {
 
 }  // namespace
 
-QList<PictureSpec> hand_signal_pictures() {
+QList<PictureEntry> hand_signal_pictures() {
     const QSize view(240, 224);
     return {
         {"hand_stop.png", view, hand_stop},

@@ -50,35 +50,35 @@ void save_bytes(const QString& path, const QByteArray& bytes) {
         fail(QStringLiteral("无法写入 %1：%2").arg(path, file.errorString()));
 }
 
-void write_picture(const QDir& dir, const PictureSpec& spec) {
-    QImage image = canvas(spec.size);
+void write_picture(const QDir& dir, const PictureEntry& entry) {
+    QImage image = canvas(entry.size);
     QPainter p;
     begin(p, image);
-    spec.draw(p, spec.size);
+    entry.draw(p, entry.size);
     p.end();
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     if (!writer.write(image))
-        fail(QStringLiteral("%1 无法编码为 PNG：%2").arg(spec.file, writer.errorString()));
-    save_bytes(dir.filePath(QString::fromLatin1(spec.file)),
+        fail(QStringLiteral("%1 无法编码为 PNG：%2").arg(entry.file, writer.errorString()));
+    save_bytes(dir.filePath(QString::fromLatin1(entry.file)),
                QByteArray(1, stored_picture_mark) + png);
 }
 
-void write_animation(const QDir& dir, const AnimationSpec& spec) {
+void write_animation(const QDir& dir, const AnimationEntry& entry) {
     QList<GifFrame> frames;
-    for (int i = 0; i < spec.frames; ++i) {
-        QImage image = canvas(spec.size);
+    for (int i = 0; i < entry.frames; ++i) {
+        QImage image = canvas(entry.size);
         QPainter p;
         begin(p, image);
-        spec.draw(p, spec.size, double(i) / spec.frames, i);
+        entry.draw(p, entry.size, double(i) / entry.frames, i);
         p.end();
-        frames.push_back({image, i + 1 < spec.frames ? spec.delay_cs : spec.last_delay_cs});
+        frames.push_back({image, i + 1 < entry.frames ? entry.delay_cs : entry.last_delay_cs});
     }
     QString error;
-    if (!write_gif(dir.filePath(QString::fromLatin1(spec.file)), frames, &error))
-        fail(QStringLiteral("%1：%2").arg(spec.file, error));
+    if (!write_gif(dir.filePath(QString::fromLatin1(entry.file)), frames, &error))
+        fail(QStringLiteral("%1：%2").arg(entry.file, error));
 }
 
 QDir media_dir(const QString& program_dir, const QString& name) {
@@ -95,8 +95,8 @@ int main(int argc, char** argv) {
     if (args.isEmpty()) fail(QStringLiteral("用法：media_painter <程序文件夹> [文件名 ...]"));
     const QString program_dir = args.takeFirst();
 
-    const QList<PictureSpec> pictures = all_pictures();
-    const QList<AnimationSpec> animations = all_animations();
+    const QList<PictureEntry> pictures = all_pictures();
+    const QList<AnimationEntry> animations = all_animations();
     QSet<QString> known;
     auto enter = [&known](const char* file, const char* suffix) {
         const QString name = QString::fromLatin1(file);
@@ -104,8 +104,8 @@ int main(int argc, char** argv) {
             fail(QStringLiteral("媒体表中的文件名无效或重复：%1").arg(name));
         known.insert(name);
     };
-    for (const PictureSpec& s : pictures) enter(s.file, ".png");
-    for (const AnimationSpec& s : animations) enter(s.file, ".gif");
+    for (const PictureEntry& s : pictures) enter(s.file, ".png");
+    for (const AnimationEntry& s : animations) enter(s.file, ".gif");
     const QSet<QString> wanted(args.begin(), args.end());
     for (const QString& name : wanted)
         if (!known.contains(name)) fail(QStringLiteral("媒体表中没有 %1").arg(name));
@@ -113,9 +113,9 @@ int main(int argc, char** argv) {
 
     const QDir tr = media_dir(program_dir, QStringLiteral("tr"));
     const QDir aces = media_dir(program_dir, QStringLiteral("aces"));
-    for (const PictureSpec& spec : pictures)
-        if (chosen(spec.file)) write_picture(tr, spec);
-    for (const AnimationSpec& spec : animations)
-        if (chosen(spec.file)) write_animation(aces, spec);
+    for (const PictureEntry& entry : pictures)
+        if (chosen(entry.file)) write_picture(tr, entry);
+    for (const AnimationEntry& entry : animations)
+        if (chosen(entry.file)) write_animation(aces, entry);
     return 0;
 }

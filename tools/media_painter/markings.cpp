@@ -198,7 +198,7 @@ void yield_line(QPainter& p, const QSize& size) {
 
 }  // namespace
 
-QList<PictureSpec> marking_pictures() {
+QList<PictureEntry> marking_pictures() {
     const QSize view(400, 220);
     return {
         {"mark_lane_arrows.png", QSize(450, 220), lane_arrows},

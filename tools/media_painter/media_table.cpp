@@ -2,14 +2,14 @@
 
 namespace trelvo::media {
 
-QList<PictureSpec> all_pictures() {
-    QList<PictureSpec> all;
+QList<PictureEntry> all_pictures() {
+    QList<PictureEntry> all;
     all << sign_pictures() << marking_pictures() << hand_signal_pictures() << dashboard_pictures()
         << scene_pictures();
     return all;
 }
 
-QList<AnimationSpec> all_animations() {
+QList<AnimationEntry> all_animations() {
     return road_animations();
 }
 

@@ -12,7 +12,7 @@ namespace trelvo::media {
 // Draws one picture onto a white canvas of `size` pixels.
 using PictureDraw = void (*)(QPainter& p, const QSize& size);
 
-struct PictureSpec {
+struct PictureEntry {
     const char* file;
     QSize size;
     PictureDraw draw;
@@ -22,7 +22,7 @@ struct PictureSpec {
 // leads back into the first.
 using FrameDraw = void (*)(QPainter& p, const QSize& size, double t, int frame);
 
-struct AnimationSpec {
+struct AnimationEntry {
     const char* file;
     QSize size;
     int frames;
@@ -31,14 +31,14 @@ struct AnimationSpec {
     FrameDraw draw;
 };
 
-QList<PictureSpec> sign_pictures();
-QList<PictureSpec> marking_pictures();
-QList<PictureSpec> hand_signal_pictures();
-QList<PictureSpec> dashboard_pictures();
-QList<PictureSpec> scene_pictures();
-QList<AnimationSpec> road_animations();
+QList<PictureEntry> sign_pictures();
+QList<PictureEntry> marking_pictures();
+QList<PictureEntry> hand_signal_pictures();
+QList<PictureEntry> dashboard_pictures();
+QList<PictureEntry> scene_pictures();
+QList<AnimationEntry> road_animations();
 
-QList<PictureSpec> all_pictures();
-QList<AnimationSpec> all_animations();
+QList<PictureEntry> all_pictures();
+QList<AnimationEntry> all_animations();
 
 }  // namespace trelvo::media

@@ -314,7 +314,7 @@ void uncontrolled_crossing(QPainter& p, const QSize& size) {
 
 }  // namespace
 
-QList<PictureSpec> scene_pictures() {
+QList<PictureEntry> scene_pictures() {
     return {
         {"scene_school_bus.png", QSize(700, 300), school_bus},
         {"scene_expressway_breakdown.png", QSize(720, 300), expressway_breakdown},

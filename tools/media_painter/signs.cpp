@@ -356,7 +356,7 @@ void direction_board(QPainter& p, const QSize& size) {
 
 }  // namespace
 
-QList<PictureSpec> sign_pictures() {
+QList<PictureEntry> sign_pictures() {
     const QSize sign(210, 210);
     return {
         {"sign_speed_limit_40.png", sign, speed_limit_40},
