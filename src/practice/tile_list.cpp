@@ -37,7 +37,7 @@ constexpr TileLabelSpec special_labels[] = {
     {"label_num_not", 0.52, 0.7, 345, 255, TileLabelColor::red, TileLabelFont::screen},
 };
 
-constexpr TileListLayout unit_spec{
+constexpr TileListLayout unit_layout{
     .tile_name = "img_unit",
     .picture = "imgs/unit_chapter.jpg",
     .hover_picture = "imgs/unit_chapter_move.jpg",
@@ -69,7 +69,7 @@ constexpr TileListLayout chapter_layout{
     .labels = chapter_labels,
 };
 
-constexpr TileListLayout special_spec{
+constexpr TileListLayout special_layout{
     .tile_name = "img_select_special",
     .picture = "imgs/select_special.jpg",
     .hover_picture = "imgs/select_special_move.jpg",
@@ -120,7 +120,7 @@ QString element_name(const char* array, int i) {
 }  // namespace
 
 const TileListLayout& unit_list_tiles() {
-    return unit_spec;
+    return unit_layout;
 }
 
 TileListLayout chapter_list_tiles(CarType car_type) {
@@ -130,7 +130,7 @@ TileListLayout chapter_list_tiles(CarType car_type) {
 }
 
 const TileListLayout& special_list_tiles() {
-    return special_spec;
+    return special_layout;
 }
 
 TileList::TileList(AppContext& app, const TileListLayout& layout, QWidget* screen)

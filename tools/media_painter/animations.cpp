@@ -14,11 +14,6 @@ namespace trelvo::media {
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
-
-const QColor kerb(0xa8, 0xa8, 0xa0);
-const QColor blue_car(0x3a, 0x7b, 0xc8);
-const QColor grey_car(0x9a, 0xa0, 0xa8);
 const QColor white_car(0xe8, 0xe8, 0xe4);
 const QSize frame_size(366, 233);
 
@@ -47,8 +42,8 @@ void verge(QPainter& p, const QRectF& r, const QColor& colour) {
 }
 
 void road_strip_up(QPainter& p, double x0, double x1, double h) {
-    p.fillRect(QRectF(x0 - 4, 0, 4, h), kerb);
-    p.fillRect(QRectF(x1, 0, 4, h), kerb);
+    p.fillRect(QRectF(x0 - 4, 0, 4, h), ink::kerb);
+    p.fillRect(QRectF(x1, 0, 4, h), ink::kerb);
     p.fillRect(QRectF(x0, 0, x1 - x0, h), ink::asphalt);
 }
 
@@ -124,8 +119,8 @@ void ramp_merge(QPainter& p, const QSize& size, double t, int frame) {
     label(p, {338, 200}, QStringLiteral("加速"), 11, ink::white, ink::grass);
     label(p, {338, 215}, QStringLiteral("车道"), 11, ink::white, ink::grass);
     // Main-road traffic.
-    car_top(p, {145, 200 - 300 * t}, 0, look(grey_car));
-    car_top(p, {219, 330 - 520 * t}, 0, look(blue_car));
+    car_top(p, {145, 200 - 300 * t}, 0, look(ink::grey_car));
+    car_top(p, {219, 330 - 520 * t}, 0, look(ink::blue_car));
     car_top(p, {219, 640 - 490 * t}, 0, look(white_car));
     // The learner's car speeds up in the acceleration lane, indicates left and moves over
     // behind the blue car.
@@ -148,9 +143,9 @@ void ball_children(QPainter& p, const QSize& size, double t, int) {
     solid_line(p, {254, 0}, {254, h}, 2, ink::line_white);
     for (double y : {30.0, 100.0, 200.0}) tree_top(p, {340, y}, 18);
     // Parked cars along the right, with a gap between the second and third.
-    car_top(p, {278, 20}, 0, look(grey_car, 1.2));
+    car_top(p, {278, 20}, 0, look(ink::grey_car, 1.2));
     car_top(p, {278, 82}, 0, look(white_car, 1.2));
-    car_top(p, {278, 178}, 0, look(blue_car, 1.2));
+    car_top(p, {278, 178}, 0, look(ink::blue_car, 1.2));
     // The ball, then the child running after it.
     const double roll = ramp(t, 0.16, 0.62);
     if (t > 0.16) {
@@ -225,7 +220,7 @@ void curve_overtake(QPainter& p, const QSize& size, double t, int frame) {
     const double w = size.width(), h = size.height();
     verge(p, QRectF(0, 0, w, h), ink::grass);
     const QPainterPath path = bend_path();
-    p.setPen(QPen(kerb, 84, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
+    p.setPen(QPen(ink::kerb, 84, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
     p.setPen(QPen(ink::asphalt, 76, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
@@ -252,7 +247,7 @@ void curve_overtake(QPainter& p, const QSize& size, double t, int frame) {
     // Oncoming traffic comes round the bend in its own lane.
     const double oncoming_s = route.length() + 60 - 560 * ramp(t, 0.3, 1.0);
     const QPointF other = route.at(oncoming_s, -19, &heading);
-    car_top(p, other, heading + 180, look(blue_car));
+    car_top(p, other, heading + 180, look(ink::blue_car));
 }
 
 // --- a stopped car ahead in fog on the expressway
@@ -346,7 +341,7 @@ void fog_expressway(QPainter& p, const QSize& size, double t, int frame) {
         layer.fill(Qt::transparent);
         QPainter lp(&layer);
         lp.setRenderHint(QPainter::Antialiasing);
-        car_rear(lp, cam, 0.2, stopped_z, grey_car, true, blink_on(frame));
+        car_rear(lp, cam, 0.2, stopped_z, ink::grey_car, true, blink_on(frame));
         lp.end();
         p.save();
         p.setOpacity(1 - fade(stopped_z));

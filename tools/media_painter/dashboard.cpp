@@ -9,8 +9,6 @@ namespace trelvo::media {
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
-
 const QColor lamp_red(0xff, 0x3a, 0x2e);
 const QColor lamp_amber(0xff, 0xae, 0x00);
 const QColor lamp_blue(0x2e, 0x86, 0xff);

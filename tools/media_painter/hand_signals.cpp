@@ -16,8 +16,6 @@ namespace trelvo::media {
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
-
 // Officer frame: x to the officer's left, y up, z towards his front. Seen with yaw 0 he faces the
 // viewer, so his left hand is on the viewer's right.
 struct V3 {

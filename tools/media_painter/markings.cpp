@@ -8,8 +8,6 @@ namespace trelvo::media {
 
 namespace {
 
-const QColor kerb(0xa8, 0xa8, 0xa0);
-
 void ground(QPainter& p, const QSize& size, const QColor& colour) {
     p.fillRect(QRectF(0, 0, size.width(), size.height()), colour);
 }
@@ -17,14 +15,14 @@ void ground(QPainter& p, const QSize& size, const QColor& colour) {
 // A road strip running up the picture between x0 and x1, with kerbs.
 void road_up(QPainter& p, double x0, double x1, double height) {
     p.fillRect(QRectF(x0, 0, x1 - x0, height), ink::asphalt);
-    p.fillRect(QRectF(x0 - 4, 0, 4, height), kerb);
-    p.fillRect(QRectF(x1, 0, 4, height), kerb);
+    p.fillRect(QRectF(x0 - 4, 0, 4, height), ink::kerb);
+    p.fillRect(QRectF(x1, 0, 4, height), ink::kerb);
 }
 
 void road_across(QPainter& p, double y0, double y1, double width) {
     p.fillRect(QRectF(0, y0, width, y1 - y0), ink::asphalt);
-    p.fillRect(QRectF(0, y0 - 4, width, 4), kerb);
-    p.fillRect(QRectF(0, y1, width, 4), kerb);
+    p.fillRect(QRectF(0, y0 - 4, width, 4), ink::kerb);
+    p.fillRect(QRectF(0, y1, width, 4), ink::kerb);
 }
 
 QPainterPath straight_arrow(double x, double bottom, double top) {
@@ -175,7 +173,7 @@ void centre_solid_dashed(QPainter& p, const QSize& size) {
 void yield_line(QPainter& p, const QSize& size) {
     ground(p, size, ink::grass);
     const double w = size.width(), h = size.height();
-    p.fillRect(QRectF(146, 110, 108, h - 110), kerb);
+    p.fillRect(QRectF(146, 110, 108, h - 110), ink::kerb);
     p.fillRect(QRectF(150, 100, 100, h - 100), ink::asphalt);
     road_across(p, 12, 112, w);
     p.fillRect(QRectF(150, 100, 100, 20), ink::asphalt);

@@ -9,8 +9,6 @@ namespace trelvo::media {
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
-
 QPolygonF regular_polygon(int corners, double radius, double first_angle_deg) {
     QPolygonF poly;
     for (int i = 0; i < corners; ++i) {

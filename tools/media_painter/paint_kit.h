@@ -28,7 +28,12 @@ inline const QColor grass{0x86, 0xb8, 0x4e};
 inline const QColor sky{0xc4, 0xdc, 0xf0};
 inline const QColor pavement{0xc8, 0xc2, 0xb4};
 inline const QColor own_car{0xd8, 0x24, 0x24};  // the learner's car is always red
+inline const QColor kerb(0xa8, 0xa8, 0xa0);
+inline const QColor blue_car(0x3a, 0x7b, 0xc8);
+inline const QColor grey_car(0x9a, 0xa0, 0xa8);
 }  // namespace ink
+
+inline constexpr double pi = 3.14159265358979323846;
 
 // Chinese text (WenQuanYi Micro Hei) and the digits of speed signs.
 QFont han_font(int pixel_size, bool bold = true);

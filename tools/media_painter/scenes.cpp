@@ -9,12 +9,6 @@ namespace trelvo::media {
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
-
-const QColor kerb(0xa8, 0xa8, 0xa0);
-const QColor blue_car(0x3a, 0x7b, 0xc8);
-const QColor grey_car(0x9a, 0xa0, 0xa8);
-
 CarLook own_look(double scale = 1) {
     CarLook look;
     look.body = ink::own_car;
@@ -41,14 +35,14 @@ void school_bus(QPainter& p, const QSize& size) {
     const double w = size.width();
     p.fillRect(QRectF(0, 0, w, 104), ink::grass);
     for (double x = 40; x < w; x += 110) tree_top(p, {x, 50}, 22);
-    p.fillRect(QRectF(0, 104, w, 6), kerb);
+    p.fillRect(QRectF(0, 104, w, 6), ink::kerb);
     p.fillRect(QRectF(0, 110, w, 116), ink::asphalt);
-    p.fillRect(QRectF(0, 226, w, 6), kerb);
+    p.fillRect(QRectF(0, 226, w, 6), ink::kerb);
     p.fillRect(QRectF(0, 232, w, 68), ink::pavement);
     solid_line(p, {0, 116}, {w, 116}, 3, ink::line_white);
     solid_line(p, {0, 220}, {w, 220}, 3, ink::line_white);
     dashed_line(p, {0, 168}, {w, 168}, 4, 34, 26, ink::line_yellow);
-    // The bus stands at the kerb of our lane with its hazard lamps on and its stop arm out.
+    // The bus stands at the ink::kerb of our lane with its hazard lamps on and its stop arm out.
     const QPointF bus(470, 194);
     bus_top(p, bus, 90, 150, 42, QColor(0xf6, 0xc0, 0x10), true, QStringLiteral("校车"));
     solid_line(p, bus + QPointF(58, -21), bus + QPointF(58, -40), 3, QColor(0x30, 0x30, 0x30));
@@ -64,8 +58,8 @@ void school_bus(QPainter& p, const QSize& size) {
     person_top(p, {bus.x() + 48, 244}, 200, 24, QColor(0xf0, 0xd0, 0x30), 0.5);
     car_top(p, {250, 194}, 90, own_look(1.6));
     own_tag(p, {250, 150});
-    car_top(p, {120, 194}, 90, other_look(grey_car, 1.6));
-    car_top(p, {640, 142}, 270, other_look(blue_car, 1.6));
+    car_top(p, {120, 194}, 90, other_look(ink::grey_car, 1.6));
+    car_top(p, {640, 142}, 270, other_look(ink::blue_car, 1.6));
 }
 
 // --- breakdown on the expressway --------------------------------------------------------------
@@ -102,7 +96,7 @@ void expressway_breakdown(QPainter& p, const QSize& size) {
     for (double x = 10; x < w; x += 40)
         solid_line(p, {x, rail - 2}, {x, rail + 5}, 3, QColor(0x90, 0x90, 0x90));
     // Broken-down car in the right-hand lane, hazard lamps on; its people wait beyond the rail.
-    CarLook broken = other_look(grey_car, 1.5);
+    CarLook broken = other_look(ink::grey_car, 1.5);
     broken.hazards = true;
     const QPointF car(600, top + lane * 2.5);
     car_top(p, car, 90, broken);
@@ -126,7 +120,7 @@ void expressway_breakdown(QPainter& p, const QSize& size) {
     label(p, {(tri.x() + car.x()) / 2 - 16, y}, QStringLiteral("？米"), 16, ink::black,
           QColor(0xff, 0xe0, 0x40));
     // Traffic coming up behind.
-    car_top(p, {40, top + lane * 1.5}, 90, other_look(blue_car, 1.5));
+    car_top(p, {40, top + lane * 1.5}, 90, other_look(ink::blue_car, 1.5));
     car_top(p, {330, top + lane * 0.5}, 90, other_look(QColor(0x50, 0x50, 0x58), 1.5));
     label(p, {80, top + lane * 0.5}, QStringLiteral("来车方向 →"), 14, ink::white, ink::asphalt);
 }
@@ -143,7 +137,7 @@ void roundabout(QPainter& p, const QSize& size) {
     p.setBrush(ink::asphalt);
     p.drawEllipse(c, 170, 170);
     // Central island.
-    p.setPen(QPen(kerb, 6));
+    p.setPen(QPen(ink::kerb, 6));
     p.setBrush(ink::grass);
     p.drawEllipse(c, 84, 84);
     tree_top(p, c, 30);
@@ -172,10 +166,11 @@ void roundabout(QPainter& p, const QSize& size) {
     // A car already in the ring, coming round from the learner's left; the learner waits.
     const double a = 232 * pi / 180;
     const QPointF in_ring = c + QPointF(128 * std::cos(a), -128 * std::sin(a));
-    const CarLook circling = other_look(blue_car, 1.5);
+    const CarLook circling = other_look(ink::blue_car, 1.5);
     car_top(p, in_ring, -232, circling);  // anticlockwise: heading is minus the angle
     const double b = 60 * pi / 180;
-    car_top(p, c + QPointF(128 * std::cos(b), -128 * std::sin(b)), -60, other_look(grey_car, 1.5));
+    car_top(p, c + QPointF(128 * std::cos(b), -128 * std::sin(b)), -60,
+            other_look(ink::grey_car, 1.5));
     car_top(p, {c.x() + half / 2, c.y() + 212}, 0, own_look(1.5));
     own_tag(p, {c.x() + half / 2 + 58, c.y() + 212});
 }
@@ -283,7 +278,7 @@ void narrow_slope(QPainter& p, const QSize& size) {
     p.setPen(QPen(ink::asphalt, 10, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     p.drawPolyline(road.translated(0, 5));
-    car_side(p, {110, foot.y()}, 0, true, blue_car);
+    car_side(p, {110, foot.y()}, 0, true, ink::blue_car);
     car_side(p, {462, crest.y()}, 0, false, ink::own_car);
     own_tag(p, {462, crest.y() - 56});
     label(p, {(foot.x() + crest.x()) / 2 + 40, (foot.y() + crest.y()) / 2 + 28},
@@ -309,7 +304,7 @@ void uncontrolled_crossing(QPainter& p, const QSize& size) {
     dashed_line(p, {c.x() + half + 4, c.y()}, {w, c.y()}, 3, 16, 14, ink::line_yellow);
     car_top(p, {c.x() + half / 2, c.y() + half + 42}, 0, own_look(1.3));
     own_tag(p, {c.x() + half / 2 + 48, c.y() + half + 52});
-    car_top(p, {c.x() + half + 62, c.y() - half / 2}, 270, other_look(blue_car, 1.3));
+    car_top(p, {c.x() + half + 62, c.y() - half / 2}, 270, other_look(ink::blue_car, 1.3));
 }
 
 }  // namespace

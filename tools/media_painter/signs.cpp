@@ -9,8 +9,6 @@ namespace trelvo::media {
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
-
 QRectF sign_box(const QSize& size, double margin = 10) {
     const double side = std::min(size.width(), size.height()) - 2 * margin;
     return QRectF((size.width() - side) / 2, (size.height() - side) / 2, side, side);
