@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "app/navigation.h"
 #include "core/app_context.h"
 #include "core/app_error.h"
 #include "core/application.h"
@@ -42,6 +43,7 @@ struct Program {
     }
     void restart() {
         app = std::make_unique<AppContext>(folder.path());
+        install_navigation(*app);
         app->end_program = [this] { ++ended; };
         app->open_url = [this](const QUrl& url) {
             opened.append(url);

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "app/navigation.h"
 #include "core/app_context.h"
 #include "core/app_error.h"
 #include "core/application.h"
@@ -82,6 +83,7 @@ struct Practice {
         folder.paint_skins();
         folder.create_bank(test::four_categories(0));
         app = std::make_unique<AppContext>(folder.path());
+        install_navigation(*app);
         app->end_program = [] {};
         app->make_ticker = [this](QObject* parent) -> Ticker* {
             auto* t = new ManualTicker(parent);

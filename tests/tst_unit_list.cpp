@@ -6,6 +6,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
+#include "app/navigation.h"
 #include "core/app_context.h"
 #include "core/app_error.h"
 #include "core/application.h"
@@ -53,6 +54,7 @@ struct Program {
         folder.paint_skins();
         folder.create_bank(test::four_categories(selected_row));
         app = std::make_unique<AppContext>(folder.path());
+        install_navigation(*app);
         app->end_program = [this] { ++ended; };
         app->make_ticker = [](QObject* parent) -> Ticker* { return new ManualTicker(parent); };
     }

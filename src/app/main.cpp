@@ -1,3 +1,4 @@
+#include "app/navigation.h"
 #include "core/app_context.h"
 #include "core/app_error.h"
 #include "core/application.h"
@@ -9,6 +10,7 @@ int main(int argc, char** argv) {
     trelvo::init_screens();
     try {
         trelvo::AppContext context(QCoreApplication::applicationDirPath());
+        trelvo::install_navigation(context);
         auto* menu = new trelvo::MainControl(context);
         if (qEnvironmentVariableIsSet("TRELVO_EXIT_AFTER_FIRST_PAINT"))
             menu->installEventFilter(new trelvo::FirstPaintProbe(menu));

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 
+#include "core/app_error.h"
+
 namespace trelvo {
 
 AppContext::AppContext(QString program_folder)
@@ -16,6 +18,10 @@ AppContext::AppContext(QString program_folder)
         QCoreApplication::exit(0);
     };
     make_ticker = [](QObject* parent) -> Ticker* { return new QtTicker(parent); };
+    open_main_menu = [](QWidget*) {
+        throw AppError(QStringLiteral("程序内部错误：无法返回主页"),
+                       QStringLiteral("navigation to the main menu was not installed"));
+    };
 }
 
 QUrl feedback_address() {

@@ -4,6 +4,8 @@
 #include <QUrl>
 #include <functional>
 
+class QWidget;
+
 #include "core/picture_loader.h"
 #include "core/question_bank.h"
 #include "core/skin_images.h"
@@ -26,6 +28,9 @@ class AppContext final {
     std::function<bool(const QUrl&)> open_url;
     // Ends the program at once (the exit buttons).
     std::function<void()> end_program;
+    // Opens a new main menu and closes the opener. The screens below the main menu reach it only
+    // through here; the application layer wires it (app/navigation.h).
+    std::function<void(QWidget* opener)> open_main_menu;
     // Makes the screens' timers (the short confirmation notes, the exam clock).
     TickerFactory make_ticker;
 

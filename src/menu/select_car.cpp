@@ -6,7 +6,6 @@
 #include "core/app_error.h"
 #include "core/picture_box.h"
 #include "core/twips.h"
-#include "menu/main_control.h"
 
 namespace trelvo {
 
@@ -205,7 +204,7 @@ void SelectCar::save_selection() {
 
 void SelectCar::return_to_menu() {
     save_selection();
-    open_screen(this, new MainControl(app_));
+    app_.open_main_menu(this);
 }
 
 void SelectCar::exit_program() {

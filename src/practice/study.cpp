@@ -8,7 +8,6 @@
 #include "core/ticker.h"
 #include "core/twips.h"
 #include "info/enlarge_image.h"
-#include "menu/main_control.h"
 #include "practice/answer_card.h"
 #include "practice/media_view.h"
 #include "practice/question_media.h"
@@ -490,7 +489,7 @@ void Study::mark_wrong_answer() {
 
 void Study::end_practice() {
     run_.save_progress();
-    open_screen(this, new MainControl(app_));
+    app_.open_main_menu(this);
 }
 
 void Study::hover_button(PictureBox* button, const QString& file) {

@@ -6,7 +6,6 @@
 #include "core/picture_box.h"
 #include "core/ticker.h"
 #include "core/twips.h"
-#include "menu/main_control.h"
 #include "practice/study.h"
 #include "practice/tile_list.h"
 
@@ -226,7 +225,7 @@ void StudyUnit::restore_pictures() {
 }
 
 void StudyUnit::return_to_menu() {
-    open_screen(this, new MainControl(app_));
+    app_.open_main_menu(this);
 }
 
 }  // namespace trelvo
