@@ -80,7 +80,9 @@ void TestCore::lookups() {
 void TestCore::captions() {
     QCOMPARE(chapter_caption(0), QStringLiteral("第1章节"));
     QCOMPARE(chapter_caption(5), QStringLiteral("第6章节"));
-    QCOMPARE(chapter_caption(6), QString());
+    // Every chapter has its number, also past the sixth.
+    QCOMPARE(chapter_caption(6), QStringLiteral("第7章节"));
+    QCOMPARE(chapter_caption(32767), QStringLiteral("第32768章节"));
     QCOMPARE(chapter_caption(-1), QString());
     QCOMPARE(unit_caption(0), QStringLiteral("第1单元"));
     QCOMPARE(unit_caption(9), QStringLiteral("第10单元"));

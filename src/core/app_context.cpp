@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFileInfo>
 
 #include "core/app_error.h"
+#include "core/message.h"
 
 namespace trelvo {
 
@@ -28,8 +30,41 @@ QUrl feedback_address() {
     return QUrl(QStringLiteral("mailto:feedback@trelvo.example?subject=Trelvo%E5%8F%8D%E9%A6%88"));
 }
 
-QUrl web_address() {
-    return QUrl(QStringLiteral("https://trelvo.example/"));
+QUrl web_address(const QString& program_folder) {
+    return QUrl::fromLocalFile(program_folder + QStringLiteral("/guide/index.html"));
+}
+
+QString address_text(const QUrl& url) {
+    if (url.scheme() == QLatin1String("mailto")) return url.path();
+    return url.toString(QUrl::PrettyDecoded);
+}
+
+void open_address(AppContext& app, QWidget* parent, const QUrl& url, const QString& what) {
+    const QString scheme = url.scheme().toLower();
+    const QString shown = address_text(url);
+    if (url.isEmpty() || !url.isValid()) {
+        show_message(parent, {QStringLiteral("没有设置%1的地址。").arg(what), {}});
+        return;
+    }
+    if (scheme != QLatin1String("http") && scheme != QLatin1String("https") &&
+        scheme != QLatin1String("mailto") && scheme != QLatin1String("file")) {
+        show_message(
+            parent,
+            {QStringLiteral("%1的地址不是网页、邮件或本机文件地址，程序不会打开它：").arg(what),
+             shown});
+        return;
+    }
+    if (scheme == QLatin1String("file") && !QFileInfo(url.toLocalFile()).isFile()) {
+        show_message(parent, {QStringLiteral("找不到%1，程序文件夹中缺少这个文件：").arg(what),
+                              url.toLocalFile()});
+        return;
+    }
+    if (!app.open_url(url)) {
+        show_message(parent, {QStringLiteral("无法打开%1：系统中没有可以打开它的程序。"
+                                             "请复制下面的地址：")
+                                  .arg(what),
+                              shown});
+    }
 }
 
 }  // namespace trelvo

@@ -41,8 +41,18 @@ class AppContext final {
     SkinImages skins_;
 };
 
-// The maker's addresses, kept in this one place.
+// The maker's addresses, kept in this one place. The web address is the user guide shipped in
+// the program folder, a page every learner has.
 QUrl feedback_address();
-QUrl web_address();
+QUrl web_address(const QString& program_folder);
+
+// The address as a learner would type or paste it: the mail address itself for mailto.
+QString address_text(const QUrl& url);
+
+// Hands a web (http, https), mail or local-file address to the desktop; anything else is refused.
+// Whatever goes wrong (no address, a file that is missing, no program to open it) is told in a
+// message over parent that shows the address to copy; it never stops the program.
+// `what` names the address in that message ("使用说明", "意见反馈邮箱").
+void open_address(AppContext& app, QWidget* parent, const QUrl& url, const QString& what);
 
 }  // namespace trelvo

@@ -73,8 +73,8 @@ QString error_table_name() {
 }
 
 QString chapter_caption(qint16 index) {
-    if (index < 0 || index > 5) return {};
-    return QStringLiteral("第%1章节").arg(index + 1);
+    if (index < 0) return {};
+    return QStringLiteral("第%1章节").arg(int(index) + 1);
 }
 
 QString unit_caption(qint16 index) {

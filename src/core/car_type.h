@@ -25,7 +25,7 @@ QString chapter_list_table_name();
 QString special_list_table_name();
 QString error_table_name();
 
-// "第1章节" … "第6章节" for 0 … 5, otherwise empty.
+// "第1章节", "第2章节", … for 0, 1, …; empty for a negative index.
 QString chapter_caption(qint16 index);
 // "第" + (index + 1) + "单元"; index 32767 overflows.
 QString unit_caption(qint16 index);

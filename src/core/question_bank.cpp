@@ -194,6 +194,11 @@ QString QuestionBank::table(const QString& name) {
     return *found;
 }
 
+bool QuestionBank::has_table(const QString& name) {
+    get_connection();
+    return !name.isEmpty() && tables_.contains(name.toLower());
+}
+
 QuestionBank::Transaction::Transaction(QuestionBank& bank) : bank_(bank) {
     QSqlDatabase db = bank_.get_connection();
     if (!db.transaction()) {

@@ -52,6 +52,8 @@ class QuestionBank final {
 
     // The name itself if such a table exists in the bank; otherwise an error.
     QString table(const QString& name);
+    // Whether such a table exists, for lists whose entries may name one that does not.
+    bool has_table(const QString& name);
 
     // Statements that must take effect together. Commit explicitly; a transaction left without
     // commit (an exception passing through) is rolled back.

@@ -4,7 +4,10 @@
 #include "core/app_error.h"
 #include "core/car_type.h"
 #include "core/picture_box.h"
+#include "info/about.h"
 #include "menu/select_car.h"
+#include "practice/select_chapter.h"
+#include "practice/select_special.h"
 #include "practice/study_unit.h"
 
 namespace trelvo {
@@ -94,6 +97,21 @@ MainControl::MainControl(AppContext& app) : Screen(QStringLiteral("main_control"
     connect(img_error, &PictureBox::clicked, this, [open_unit_list] {
         open_unit_list(error_table_name(), QStringLiteral("错题练习"), true);
     });
+    connect(img_chapter, &PictureBox::clicked, this, [this] {
+        const QString caption = windowTitle() + QStringLiteral(" 章节练习");
+        open_screen(this, new SelectChapter(app_), &caption,
+                    [](SelectChapter& target) { target.init(chapter_list_table_name()); });
+    });
+    connect(img_special, &PictureBox::clicked, this, [this] {
+        const QString caption = windowTitle() + QStringLiteral(" 专项练习");
+        open_screen(this, new SelectSpecial(app_), &caption,
+                    [](SelectSpecial& target) { target.init(special_list_table_name()); });
+    });
+    connect(img_about, &PictureBox::clicked, this, [this] {
+        // The about screen names no category.
+        const QString caption = product_title() + QStringLiteral(" 关于软件");
+        open_screen(this, new About(app_), &caption);
+    });
     connect(img_qq, &PictureBox::clicked, this, &MainControl::open_feedback);
     connect(img_exit, &PictureBox::clicked, this, &MainControl::exit_program);
 }
@@ -152,8 +170,7 @@ void MainControl::open_category_selection() {
 }
 
 void MainControl::open_feedback() {
-    // The desktop may have nothing to open the address with; that is not the learner's problem.
-    (void)app_.open_url(feedback_address());
+    open_address(app_, this, feedback_address(), QStringLiteral("意见反馈邮箱"));
 }
 
 void MainControl::exit_program() {

@@ -205,6 +205,11 @@ void TileList::move_first_tile(int left, int top) {
     place_labels(0, layout_.width, layout_.height);
 }
 
+void TileList::set_columns(int columns) {
+    Q_ASSERT(count_ == 0 && columns > 0);
+    layout_.columns = columns;
+}
+
 void TileList::build(int n, const std::function<QString(int, int)>& caption) {
     Q_ASSERT(count_ == 0);
     if (n <= 0) {

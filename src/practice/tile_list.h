@@ -65,6 +65,8 @@ class TileList final : public QObject {
 
     // Moves element 0 before building (the two-column chapter list starts further left).
     void move_first_tile(int left, int top);
+    // The chapter list learns its columns from the category when it is filled, not when made.
+    void set_columns(int columns);
     // Lays out n entries; caption(a, i) is the text of label array a of entry i. With n = 0
     // element 0 is hidden and nothing is created.
     void build(int n, const std::function<QString(int, int)>& caption);

@@ -1,0 +1,69 @@
+#include "practice/select_chapter.h"
+
+#include "core/app_context.h"
+#include "core/car_type.h"
+#include "core/picture_box.h"
+#include "practice/tile_list.h"
+
+namespace trelvo {
+
+namespace {
+
+// The label arrays of a chapter tile, in the order of the chapter list's constants.
+enum ChapterLabel {
+    label_index = 0,
+    lable_select_chapter = 1,
+    label_num_total = 2,
+    label_num_not = 3
+};
+
+// The two-column list starts this much further left so that both columns fit.
+constexpr int two_column_shift = 3900;
+
+}  // namespace
+
+SelectChapter::SelectChapter(AppContext& app)
+    : SelectionScreen(app, QStringLiteral("select_chapter"), chapter_list_tiles(0), 10350, 12690,
+                      9300, QStringLiteral("章节")) {
+    setWindowTitle(QStringLiteral("选择章节"));
+}
+
+void SelectChapter::init(const QString& table_name) {
+    table_name_ = table_name;
+    const TileListLayout layout = chapter_list_tiles(get_car_type());
+    if (layout.columns == 2) tiles_->move_first_tile(layout.left - two_column_shift, layout.top);
+    build_chapter_list(layout.columns);
+}
+
+void SelectChapter::build_chapter_list(int columns) {
+    tiles_->set_columns(columns);
+    QuestionBank& bank = app_.bank();
+    const QString list = bank.table(table_name_);
+    QList<ListEntry> read = read_list_entries(
+        bank,
+        QStringLiteral("SELECT chapter_detail, chapter_table_name FROM %1 ORDER BY chapter_id ASC")
+            .arg(list));
+    build(std::move(read), [this](int array, int i) -> QString {
+        const ListEntry& e = entries()[i];
+        switch (array) {
+            case label_index:
+                return QString::number(i + 1);
+            case lable_select_chapter:
+                return e.title;
+            case label_num_total:
+                return QString::number(e.total);
+            case label_num_not:
+                return QString::number(e.not_answered);
+        }
+        return {};
+    });
+    // A long title is drawn smaller rather than cut off at the tile's edge.
+    for (int i = 0; i < tiles_->count(); ++i)
+        tiles_->label(lable_select_chapter, i)->set_shrink_to_fit(true);
+}
+
+void SelectChapter::open_chapter(int index) {
+    open_unit_list(index, chapter_caption(qint16(index)));
+}
+
+}  // namespace trelvo

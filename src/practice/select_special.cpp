@@ -1,0 +1,55 @@
+#include "practice/select_special.h"
+
+#include "core/app_context.h"
+#include "core/picture_box.h"
+#include "practice/tile_list.h"
+
+namespace trelvo {
+
+namespace {
+
+// The label arrays of a topic tile, in the order of the topic list's constants.
+enum SpecialLabel { label_title = 0, label_num_total = 1, label_num_not = 2 };
+
+}  // namespace
+
+SelectSpecial::SelectSpecial(AppContext& app)
+    : SelectionScreen(app, QStringLiteral("select_special"), special_list_tiles(), 10050, 12390,
+                      9210, QStringLiteral("专项")) {
+    setWindowTitle(QStringLiteral("选择专项"));
+}
+
+void SelectSpecial::init(const QString& table_name) {
+    table_name_ = table_name;
+    build_special_list();
+}
+
+void SelectSpecial::build_special_list() {
+    QuestionBank& bank = app_.bank();
+    const QString list = bank.table(table_name_);
+    // No ORDER BY: the topics are shown in the order they are stored.
+    QList<ListEntry> read = read_list_entries(
+        bank, QStringLiteral("SELECT special_detail, special_table_name FROM %1").arg(list));
+    build(std::move(read), [this](int array, int i) -> QString {
+        const ListEntry& e = entries()[i];
+        switch (array) {
+            case label_title:
+                return e.title;
+            case label_num_total:
+                return QString::number(e.total);
+            case label_num_not:
+                return QString::number(e.not_answered);
+        }
+        return {};
+    });
+    // A long title is drawn smaller rather than cut off at the tile's edge.
+    for (int i = 0; i < tiles_->count(); ++i)
+        tiles_->label(label_title, i)->set_shrink_to_fit(true);
+}
+
+void SelectSpecial::open_special(int index) {
+    // The clicked topic's own title, whichever tile the pointer last passed over.
+    open_unit_list(index, entries()[index].title);
+}
+
+}  // namespace trelvo
