@@ -78,6 +78,7 @@ class TestBankctl final : public QObject {
     void check_names_each_fault_data();
     void check_names_each_fault();
     void check_counts_exam_pools();
+    void check_accepts_long_lists();
 };
 
 void TestBankctl::csv_quoting() {
@@ -188,6 +189,23 @@ void TestBankctl::check_names_each_fault_data() {
     QTest::newRow("list names a missing table")
         << "UPDATE keche_special SET special_table_name = 'gone' WHERE special_detail = '判断题'"
         << "keche_special 表第 1 行：表“gone”不存在";
+    QTest::newRow("null chapter description")
+        << "UPDATE xiaoche_chapter SET chapter_detail = NULL WHERE chapter_id = 2"
+        << "xiaoche_chapter 表第 2 行（chapter_id=2）：chapter_detail 为空值";
+    QTest::newRow("null chapter table")
+        << "UPDATE huoche_chapter SET chapter_table_name = NULL WHERE chapter_id = 1"
+        << "huoche_chapter 表第 1 行（chapter_id=1）：chapter_table_name 为空值";
+    QTest::newRow("chapter names a missing table")
+        << "UPDATE safe_chapter SET chapter_table_name = 'nowhere' WHERE chapter_id = 2"
+        << "safe_chapter 表第 2 行（chapter_id=2）：表“nowhere”不存在";
+    QTest::newRow("null topic title")
+        << "UPDATE huoche_special SET special_detail = NULL WHERE special_table_name LIKE '%sign'"
+        << "huoche_special 表第 2 行：special_detail 为空值";
+    QTest::newRow("null topic table")
+        << "UPDATE xiaoche_special SET special_table_name = NULL WHERE special_detail = '判断题'"
+        << "xiaoche_special 表第 1 行：special_table_name 为空值";
+    QTest::newRow("empty topic list") << "DELETE FROM keche_special"
+                                      << "keche_special：没有任何行";
     QTest::newRow("null stem") << "UPDATE questions SET question = NULL WHERE id = 4"
                                << "questions 表 id=4：question 为空值";
     QTest::newRow("car row 0 not small car") << "UPDATE car SET car_type = 1 WHERE id = 0"
@@ -203,6 +221,19 @@ void TestBankctl::check_names_each_fault() {
     QFETCH(QString, fault);
     const QStringList faults = faults_after(sql);
     QVERIFY2(faults.join('\n').contains(fault), qPrintable(faults.join('\n')));
+}
+
+// The list screens scroll, so more chapters or topics than fit on one screen are sound.
+void TestBankctl::check_accepts_long_lists() {
+    QString sql;
+    for (int i = 3; i <= 10; ++i)
+        sql += QStringLiteral(
+                   "INSERT INTO xiaoche_chapter VALUES (%1, '第%1章', 'xiaoche_chapter_1');")
+                   .arg(i);
+    for (int i = 0; i < 14; ++i)
+        sql += QStringLiteral("INSERT INTO safe_special VALUES ('专项%1', 'safe_special_judge');")
+                   .arg(i);
+    QCOMPARE(faults_after(sql), QStringList());
 }
 
 void TestBankctl::check_counts_exam_pools() {

@@ -8,6 +8,7 @@
 #include "core/app_error.h"
 #include "core/application.h"
 #include "core/car_type.h"
+#include "core/message.h"
 #include "core/picture_box.h"
 #include "core/twips.h"
 #include "fixture.h"
@@ -23,6 +24,9 @@ namespace {
 void move_over(QWidget* w, QPoint at = {3, 3}) {
     QTest::mouseMove(w, at);
 }
+
+// The notices the screens gave, instead of message boxes.
+QList<Message> messages;
 
 // A point of the screen's own background, clear of every control.
 void move_over_background(QWidget* screen) {
@@ -62,7 +66,13 @@ class TestMenu final : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { set_car_type(0); }
+    void initTestCase() {
+        set_message_presenter([](QWidget*, const Message& m) { messages.append(m); });
+    }
+    void init() {
+        set_car_type(0);
+        messages.clear();
+    }
     void cleanup() { close_all_screens(); }
 
     void main_menu_shows_the_selected_category_data();
@@ -201,10 +211,17 @@ void TestMenu::main_menu_buttons() {
     auto* menu = new MainControl(*program.app);
     menu->show();
 
-    // The contact address goes to the desktop; a failure there changes nothing.
-    program.open_succeeds = false;
+    // The contact address goes to the desktop; when nothing there can open it, the learner is
+    // shown the address to copy and the menu stays.
     click(box(menu, "img_qq"));
     QCOMPARE(program.opened, QList<QUrl>{feedback_address()});
+    QVERIFY(messages.isEmpty());
+    program.open_succeeds = false;
+    click(box(menu, "img_qq"));
+    QCOMPARE(program.opened.size(), 2);
+    QCOMPARE(messages.size(), 1);
+    QCOMPARE(messages[0].copyable, QStringLiteral("feedback@trelvo.example"));
+    QVERIFY(messages[0].text.contains(QStringLiteral("意见反馈")));
     QVERIFY(menu->isVisible());
 
     // The category button replaces the menu with the category selection.
