@@ -2,7 +2,6 @@
 
 #include "core/app_context.h"
 #include "core/car_type.h"
-#include "core/picture_box.h"
 #include "practice/tile_list.h"
 
 namespace trelvo {
@@ -43,7 +42,7 @@ void SelectChapter::build_chapter_list(int columns) {
         bank,
         QStringLiteral("SELECT chapter_detail, chapter_table_name FROM %1 ORDER BY chapter_id ASC")
             .arg(list));
-    build(std::move(read), [this](int array, int i) -> QString {
+    build(std::move(read), lable_select_chapter, [this](int array, int i) -> QString {
         const ListEntry& e = entries()[i];
         switch (array) {
             case label_index:
@@ -57,9 +56,6 @@ void SelectChapter::build_chapter_list(int columns) {
         }
         return {};
     });
-    // A long title is drawn smaller rather than cut off at the tile's edge.
-    for (int i = 0; i < tiles_->count(); ++i)
-        tiles_->label(lable_select_chapter, i)->set_shrink_to_fit(true);
 }
 
 void SelectChapter::open_chapter(int index) {

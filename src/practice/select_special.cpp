@@ -1,7 +1,6 @@
 #include "practice/select_special.h"
 
 #include "core/app_context.h"
-#include "core/picture_box.h"
 #include "practice/tile_list.h"
 
 namespace trelvo {
@@ -30,7 +29,7 @@ void SelectSpecial::build_special_list() {
     // No ORDER BY: the topics are shown in the order they are stored.
     QList<ListEntry> read = read_list_entries(
         bank, QStringLiteral("SELECT special_detail, special_table_name FROM %1").arg(list));
-    build(std::move(read), [this](int array, int i) -> QString {
+    build(std::move(read), label_title, [this](int array, int i) -> QString {
         const ListEntry& e = entries()[i];
         switch (array) {
             case label_title:
@@ -42,9 +41,6 @@ void SelectSpecial::build_special_list() {
         }
         return {};
     });
-    // A long title is drawn smaller rather than cut off at the tile's edge.
-    for (int i = 0; i < tiles_->count(); ++i)
-        tiles_->label(label_title, i)->set_shrink_to_fit(true);
 }
 
 void SelectSpecial::open_special(int index) {

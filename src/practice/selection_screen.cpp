@@ -70,11 +70,19 @@ SelectionScreen::SelectionScreen(AppContext& app, const QString& object_name,
     connect(img_exit, &PictureBox::clicked, this, [this] { app_.end_program(); });
 }
 
-void SelectionScreen::build(QList<ListEntry> entries,
+void SelectionScreen::build(QList<ListEntry> entries, int title_array,
                             const std::function<QString(int, int)>& caption) {
     entries_ = std::move(entries);
     label_empty->setVisible(entries_.isEmpty());
     tiles_->build(int(entries_.size()), caption);
+    // A long title is drawn smaller rather than cut off at the tile's edge; the counts' boxes
+    // are designed lower than their font, so they grow to their digits.
+    for (int i = 0; i < tiles_->count(); ++i) {
+        tiles_->label(title_array, i)->set_shrink_to_fit(true);
+        for (TextLabel* count : {tiles_->label(tiles_->label_array("label_num_total"), i),
+                                 tiles_->label(tiles_->label_array("label_num_not"), i)})
+            count->set_auto_size(true);
+    }
 }
 
 void SelectionScreen::entry_clicked(int index) {

@@ -205,6 +205,12 @@ void TileList::move_first_tile(int left, int top) {
     place_labels(0, layout_.width, layout_.height);
 }
 
+int TileList::label_array(const char* name) const {
+    for (int a = 0; a < int(layout_.labels.size()); ++a)
+        if (qstrcmp(layout_.labels[a].name, name) == 0) return a;
+    return -1;
+}
+
 void TileList::set_columns(int columns) {
     Q_ASSERT(count_ == 0 && columns > 0);
     layout_.columns = columns;

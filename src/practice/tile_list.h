@@ -74,6 +74,8 @@ class TileList final : public QObject {
     int count() const { return count_; }
     PictureBox* tile(int i) const { return tiles_[i]; }
     TextLabel* label(int array, int i) const { return labels_[array][i]; }
+    // The index of a label array by its name, -1 when the list has none of that name.
+    int label_array(const char* name) const;
     void hide_entries();
 
     int hover_index() const { return hover_index_; }
