@@ -583,7 +583,8 @@ void TestLists::open_address_refuses_and_explains_data() {
     QTest::newRow("plain http") << "http://trelvo.example/a" << true << "";
     QTest::newRow("mail") << "mailto:a@trelvo.example" << true << "";
     QTest::newRow("no address") << "" << false << "没有设置";
-    QTest::newRow("a program") << "file:///usr/bin/missing-program" << false << "找不到";
+    QTest::newRow("missing file") << "file:///usr/share/missing-page.html" << false << "找不到";
+    QTest::newRow("a program") << "file:///bin/sh" << false << "不会打开";
     QTest::newRow("other scheme") << "smb://host/share" << false << "不会打开";
     QTest::newRow("script") << "javascript:alert(1)" << false << "不会打开";
     QTest::newRow("missing guide") << "guide" << false << "找不到";

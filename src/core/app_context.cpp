@@ -54,10 +54,20 @@ void open_address(AppContext& app, QWidget* parent, const QUrl& url, const QStri
              shown});
         return;
     }
-    if (scheme == QLatin1String("file") && !QFileInfo(url.toLocalFile()).isFile()) {
-        show_message(parent, {QStringLiteral("找不到%1，程序文件夹中缺少这个文件：").arg(what),
-                              url.toLocalFile()});
-        return;
+    if (scheme == QLatin1String("file")) {
+        const QFileInfo file(url.toLocalFile());
+        if (!file.isFile()) {
+            show_message(parent, {QStringLiteral("找不到%1，这个文件不存在：").arg(what),
+                                  url.toLocalFile()});
+            return;
+        }
+        // A page is opened for reading; a program is never started this way.
+        if (file.isExecutable()) {
+            show_message(parent,
+                         {QStringLiteral("%1的地址指向一个程序，程序不会打开它：").arg(what),
+                          url.toLocalFile()});
+            return;
+        }
     }
     if (!app.open_url(url)) {
         show_message(parent, {QStringLiteral("无法打开%1：系统中没有可以打开它的程序。"
