@@ -190,8 +190,13 @@ void yield_line(QPainter& p, const QSize& size) {
     CarLook own;
     own.body = ink::own_car;
     car_top(p, {226, 214}, 0, own);
-    CarLook main_road;
-    car_top(p, {330, 88}, 270, main_road);
+    // Traffic keeps right: the near lane of the main road runs to the right, the far lane to the
+    // left. The car coming from the left in the near lane is the one to yield to.
+    CarLook near_lane;
+    car_top(p, {96, 88}, 90, near_lane);
+    CarLook far_lane;
+    far_lane.body = ink::grey_car;
+    car_top(p, {318, 37}, 270, far_lane);
 }
 
 }  // namespace

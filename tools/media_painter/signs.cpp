@@ -185,7 +185,7 @@ void warn_steep_descent(QPainter& p, const QSize& size) {
     p.setBrush(ink::black);
     p.drawPolygon(hill);
     p.save();
-    p.translate(-16, top + fall * 0.34 - 1);
+    p.translate(-24, top + fall * 0.27 - 1);
     p.rotate(slope);
     // Side view facing right (downhill): bonnet in front, cabin towards the back.
     QPainterPath car;
@@ -197,7 +197,8 @@ void warn_steep_descent(QPainter& p, const QSize& size) {
     car.addEllipse(QPointF(14, -6), 6.5, 6.5);
     fill_path(p, car.simplified(), ink::black);
     p.restore();
-    text_centred(p, {27, 24}, QStringLiteral("10%"), digit_font(19), ink::black);
+    // The grade sits in the open yellow above the lower end of the slope, clear of the car.
+    text_centred(p, {30, 38}, QStringLiteral("10%"), digit_font(17), ink::black);
 }
 
 void warn_crossroads(QPainter& p, const QSize& size) {
