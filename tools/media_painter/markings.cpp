@@ -199,6 +199,91 @@ void yield_line(QPainter& p, const QSize& size) {
     car_top(p, {318, 37}, 270, far_lane);
 }
 
+void centre_single_solid(QPainter& p, const QSize& size) {
+    two_way_road(p, size, [&](double w) {
+        solid_line(p, {0, 110}, {w, 110}, 4, ink::line_yellow);
+    });
+}
+
+// Three lanes of one direction running up the picture; the red car in the middle lane.
+void three_lanes_up(QPainter& p, const QSize& size) {
+    ground(p, size, ink::grass);
+    const double h = size.height();
+    road_up(p, 110, 290, h);
+    for (double x : {170.0, 230.0}) dashed_line(p, {x, 0}, {x, h}, 3, 22, 18, ink::line_white);
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {200, 150}, 0, own);
+    CarLook other;
+    car_top(p, {260, 60}, 0, other);
+}
+
+void lane_dashed(QPainter& p, const QSize& size) {
+    three_lanes_up(p, size);
+}
+
+void yellow_kerb(QPainter& p, const QSize& size) {
+    ground(p, size, ink::pavement);
+    const double w = size.width();
+    road_across(p, 40, 180, w);
+    dashed_line(p, {0, 110}, {w, 110}, 3, 26, 20, ink::line_yellow);
+    // The solid yellow line along the kerb on our side.
+    solid_line(p, {0, 172}, {w, 172}, 4, ink::line_yellow);
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {150, 142}, 90, own);
+    for (double x : {60.0, 250.0, 330.0}) tree_top(p, {x, 204}, 14);
+}
+
+void bus_lane(QPainter& p, const QSize& size) {
+    ground(p, size, ink::pavement);
+    const double h = size.height();
+    road_up(p, 90, 330, h);
+    dashed_line(p, {170, 0}, {170, h}, 3, 22, 18, ink::line_white);
+    // The bus lane on the right, edged by a yellow dashed line and marked in yellow.
+    dashed_line(p, {250, 0}, {250, h}, 4, 26, 14, ink::line_yellow);
+    label(p, {290, 70}, QStringLiteral("公交"), 26, ink::line_yellow, ink::asphalt);
+    label(p, {290, 104}, QStringLiteral("专用"), 26, ink::line_yellow, ink::asphalt);
+    bus_top(p, {290, 180}, 0, 78, 26, QColor(0x2a, 0x9a, 0x5a));
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {210, 160}, 0, own);
+}
+
+void left_turn_waiting(QPainter& p, const QSize& size) {
+    ground(p, size, ink::pavement);
+    const double w = size.width(), h = size.height();
+    road_up(p, 100, 340, h);
+    road_across(p, 20, 110, w);
+    p.fillRect(QRectF(100, 16, 240, 98), ink::asphalt);
+    solid_line(p, {216, 150}, {216, h}, 3, ink::line_yellow);
+    solid_line(p, {224, 150}, {224, h}, 3, ink::line_yellow);
+    solid_line(p, {282, 150}, {282, h}, 3, ink::line_white);
+    solid_line(p, {226, 150}, {340, 150}, 6, ink::line_white);  // stop line
+    // The waiting area: two dashed lines from our left-turn lane into the junction, closed by a
+    // dashed line of its own.
+    dashed_line(p, {226, 146}, {214, 70}, 3, 10, 8, ink::line_white);
+    dashed_line(p, {282, 146}, {262, 70}, 3, 10, 8, ink::line_white);
+    dashed_line(p, {214, 70}, {262, 70}, 3, 10, 8, ink::line_white);
+    label(p, {240, 92}, QStringLiteral("左弯待转区"), 12, ink::line_white, ink::asphalt);
+    fill_path(p, turn_arrow(254, 214, 172, -1), ink::line_white);
+    fill_path(p, straight_arrow(312, 214, 164), ink::line_white);
+}
+
+void deceleration_lines(QPainter& p, const QSize& size) {
+    ground(p, size, ink::grass);
+    const double h = size.height();
+    road_up(p, 110, 290, h);
+    dashed_line(p, {200, 0}, {200, h}, 3, 22, 18, ink::line_yellow);
+    // Transverse dashed lines across our lane, closer together nearer the hazard.
+    double y = 170;
+    for (double gap : {30.0, 26.0, 22.0, 18.0, 15.0})
+        dashed_line(p, {204, y}, {288, y}, 5, 10, 6, ink::line_white), y -= gap;
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {246, 200}, 0, own);
+}
+
 }  // namespace
 
 QList<PictureEntry> marking_pictures() {
@@ -212,6 +297,12 @@ QList<PictureEntry> marking_pictures() {
         {"mark_centre_double_solid.png", view, centre_double_solid},
         {"mark_centre_solid_dashed.png", view, centre_solid_dashed},
         {"mark_yield_line.png", view, yield_line},
+        {"mark_centre_single_solid.png", view, centre_single_solid},
+        {"mark_lane_dashed.png", view, lane_dashed},
+        {"mark_yellow_kerb.png", view, yellow_kerb},
+        {"mark_bus_lane.png", view, bus_lane},
+        {"mark_left_turn_waiting.png", QSize(440, 230), left_turn_waiting},
+        {"mark_deceleration.png", view, deceleration_lines},
     };
 }
 
