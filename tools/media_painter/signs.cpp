@@ -837,6 +837,77 @@ void aux_vehicle(QPainter& p, const QSize& size) {
     with_plate(p, size, no_long_parking, QStringLiteral("货车"), true, 40);
 }
 
+void speed_limit_30(QPainter& p, const QSize& size) {
+    SignSpace s(p, sign_box(size));
+    prohibition_disc(p);
+    text_centred(p, {0, 0}, QStringLiteral("30"), digit_font(92), ink::black);
+}
+
+void speed_limit_80(QPainter& p, const QSize& size) {
+    SignSpace s(p, sign_box(size));
+    prohibition_disc(p);
+    text_centred(p, {0, 0}, QStringLiteral("80"), digit_font(92), ink::black);
+}
+
+void min_speed_60(QPainter& p, const QSize& size) {
+    SignSpace s(p, sign_box(size));
+    mandatory_disc(p);
+    text_centred(p, {0, 0}, QStringLiteral("60"), digit_font(92), ink::white);
+}
+
+void one_way_straight(QPainter& p, const QSize& size) {
+    const QRectF box(size.width() / 2.0 - 60, 10, 120, size.height() - 20);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink::blue);
+    p.drawRoundedRect(box, 8, 8);
+    QPainterPath up;
+    up.moveTo(box.center().x(), box.bottom() - 22);
+    up.lineTo(box.center().x(), box.top() + 18);
+    fill_path(p, arrow_path(up, 30, 80, 56), ink::white);
+}
+
+void one_way_right(QPainter& p, const QSize& size) {
+    const QRectF box(10, size.height() / 2.0 - 60, size.width() - 20, 120);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink::blue);
+    p.drawRoundedRect(box, 8, 8);
+    QPainterPath right;
+    right.moveTo(box.left() + 22, box.center().y());
+    right.lineTo(box.right() - 18, box.center().y());
+    fill_path(p, arrow_path(right, 30, 80, 56), ink::white);
+}
+
+// Lane directions over a three-lane approach: left, straight, straight or right.
+void lane_directions(QPainter& p, const QSize& size) {
+    const QRectF box(10, 10, size.width() - 20, size.height() - 20);
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink::blue);
+    p.drawRoundedRect(box, 8, 8);
+    const double lane = box.width() / 3;
+    for (int i = 1; i < 3; ++i)
+        dashed_line(p, {box.left() + lane * i, box.top() + 14},
+                    {box.left() + lane * i, box.bottom() - 14}, 5, 16, 12, ink::white);
+    const double bottom = box.bottom() - 18, top = box.top() + 22;
+    auto x = [&](int i) { return box.left() + lane * (i + 0.5); };
+    QPainterPath left;
+    left.moveTo(x(0) + 14, bottom);
+    left.lineTo(x(0) + 14, top + 50);
+    left.quadTo(x(0) + 14, top + 30, x(0) - 6, top + 30);
+    left.lineTo(x(0) - 36, top + 30);
+    fill_path(p, arrow_path(left, 16, 42, 26), ink::white);
+    QPainterPath up;
+    up.moveTo(x(1), bottom);
+    up.lineTo(x(1), top);
+    fill_path(p, arrow_path(up, 16, 42, 26), ink::white);
+    QPainterPath up2, right;
+    up2.moveTo(x(2) - 10, bottom);
+    up2.lineTo(x(2) - 10, top);
+    right.moveTo(x(2) - 10, top + 70);
+    right.quadTo(x(2) - 10, top + 50, x(2) + 10, top + 50);
+    right.lineTo(x(2) + 38, top + 50);
+    fill_path(p, arrow_path(up2, 16, 42, 26).united(arrow_path(right, 16, 42, 26)), ink::white);
+}
+
 }  // namespace
 
 QList<PictureEntry> sign_pictures() {
@@ -909,6 +980,12 @@ QList<PictureEntry> sign_pictures() {
         {"aux_time.png", QSize(210, 290), aux_time},
         {"aux_distance.png", QSize(210, 290), aux_distance},
         {"aux_vehicle.png", QSize(210, 290), aux_vehicle},
+        {"sign_speed_limit_80.png", sign, speed_limit_80},
+        {"sign_speed_limit_30.png", sign, speed_limit_30},
+        {"sign_min_speed_60.png", sign, min_speed_60},
+        {"sign_one_way_straight.png", QSize(160, 230), one_way_straight},
+        {"sign_one_way_right.png", QSize(260, 160), one_way_right},
+        {"sign_lane_directions.png", QSize(330, 230), lane_directions},
     };
 }
 
