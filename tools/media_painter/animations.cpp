@@ -47,6 +47,16 @@ void road_strip_up(QPainter& p, double x0, double x1, double h) {
     p.fillRect(QRectF(x0, 0, x1 - x0, h), ink::asphalt);
 }
 
+void filled_circle_glow(QPainter& p, const QPointF& c, const QColor& colour) {
+    QColor halo = colour;
+    halo.setAlpha(90);
+    p.setPen(Qt::NoPen);
+    p.setBrush(halo);
+    p.drawEllipse(c, 7, 7);
+    p.setBrush(colour);
+    p.drawEllipse(c, 3.5, 3.5);
+}
+
 void own_tag(QPainter& p, const QPointF& at) {
     label(p, at, QStringLiteral("本车"), 13, ink::own_car);
 }
@@ -637,6 +647,128 @@ void crosswalk_pedestrians(QPainter& p, const QSize& size, double t, int) {
     car_top(p, {169, 146}, 0, other);
 }
 
+// --- lane change: signal, look, then move over smoothly ------------------------------------------
+
+// Two lanes of one direction running up the picture, the lane line between them at x = 183.
+void two_lanes_up(QPainter& p, const QSize& size, double phase) {
+    const double w = size.width(), h = size.height();
+    verge(p, QRectF(0, 0, w, h), ink::grass);
+    road_strip_up(p, 113, 253, h);
+    dashed_line(p, {183, -60}, {183, h}, 3, 26, 20, ink::line_white, phase);
+}
+
+void lane_change(QPainter& p, const QSize& size, double t, int frame) {
+    two_lanes_up(p, size, 300 * t);
+    const double over = ramp(t, 0.4, 0.75);
+    CarLook own = look(ink::own_car);
+    own.left_signal = t < 0.8 && blink_on(frame);
+    const QPointF car(lerp(218, 148, over), 150);
+    car_top(p, car, -18 * std::sin(pi * over), own);
+    if (t < 0.35) own_tag(p, car + QPointF(54, 0));
+    // A car in the left lane falls behind before the move, so the gap is safe.
+    car_top(p, {148, 40 + 700 * t}, 0, look(ink::blue_car));
+}
+
+// --- an ambulance on an emergency call comes up from behind --------------------------------------
+
+void ambulance_yield(QPainter& p, const QSize& size, double t, int frame) {
+    two_lanes_up(p, size, 240 * t);
+    const double over = ramp(t, 0.15, 0.45);
+    CarLook own = look(ink::own_car);
+    own.right_signal = t < 0.5 && blink_on(frame);
+    own.brake = t > 0.15 && t < 0.6;
+    const QPointF car(lerp(148, 218, over), 120 + 20 * over);
+    car_top(p, car, 18 * std::sin(pi * over), own);
+    if (t < 0.3) own_tag(p, car + QPointF(-54, 0));
+    const double y = 300 - 420 * ramp(t, 0.2, 1.0);
+    bus_top(p, {148, y}, 0, 62, 26, white_car, false, QStringLiteral("120"));
+    // Its roof lamps flash red and blue in turn.
+    const bool red = blink_on(frame);
+    filled_circle_glow(p, {141, y - 22}, red ? QColor(0xff, 0x30, 0x30) : QColor(0x30, 0x60, 0xff));
+    filled_circle_glow(p, {155, y - 22}, red ? QColor(0x30, 0x60, 0xff) : QColor(0xff, 0x30, 0x30));
+}
+
+// --- overtaking a slow lorry on the left and pulling back in
+// --------------------------------------
+
+void overtake_left(QPainter& p, const QSize& size, double t, int frame) {
+    const double w = size.width(), h = size.height();
+    verge(p, QRectF(0, 0, w, h), ink::grass);
+    p.fillRect(QRectF(0, 46, w, 4), ink::kerb);
+    p.fillRect(QRectF(0, 186, w, 4), ink::kerb);
+    p.fillRect(QRectF(0, 50, w, 136), ink::asphalt);
+    dashed_line(p, {-60, 118}, {w, 118}, 4, 30, 24, ink::line_yellow, 200 * t);
+    // Seen from a camera that moves with the lorry: the lorry stays, the red car passes it.
+    truck_top(p, {200, 152}, 90, 86, 30, QColor(0xe0, 0xa0, 0x20), QColor(0xc8, 0xc8, 0xc0));
+    const double x = lerp(40, 340, ramp(t, 0.1, 0.9));
+    const double out = ramp(t, 0.1, 0.3) * (1 - ramp(t, 0.65, 0.85));
+    CarLook own = look(ink::own_car);
+    own.left_signal = t < 0.3 && blink_on(frame);
+    own.right_signal = t > 0.6 && t < 0.85 && blink_on(frame);
+    const QPointF car(x, lerp(152, 84, out));
+    const double turning =
+        ramp(t, 0.1, 0.3) - ramp(t, 0.3, 0.4) - ramp(t, 0.65, 0.75) + ramp(t, 0.75, 0.85);
+    car_top(p, car, 90 - 16 * turning, own);
+    if (t < 0.12) own_tag(p, car + QPointF(0, -26));
+}
+
+// --- a flashing yellow signal at a crossroads
+// -----------------------------------------------------
+
+void yellow_flash(QPainter& p, const QSize& size, double t, int frame) {
+    const double w = size.width(), h = size.height();
+    verge(p, QRectF(0, 0, w, h), ink::pavement);
+    road_strip_up(p, 133, 233, h);
+    p.fillRect(QRectF(0, 40, w, 90), ink::asphalt);
+    p.fillRect(QRectF(0, 36, 129, 4), ink::kerb);
+    p.fillRect(QRectF(237, 36, w - 237, 4), ink::kerb);
+    p.fillRect(QRectF(0, 130, 129, 4), ink::kerb);
+    p.fillRect(QRectF(237, 130, w - 237, 4), ink::kerb);
+    dashed_line(p, {183, 134}, {183, h}, 3, 20, 16, ink::line_yellow);
+    dashed_line(p, {0, 85}, {133, 85}, 3, 20, 16, ink::line_yellow);
+    dashed_line(p, {233, 85}, {w, 85}, 3, 20, 16, ink::line_yellow);
+    // The signal head on the near right corner: only its yellow lamp, blinking.
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink::black);
+    p.drawRoundedRect(QRectF(252, 140, 22, 58), 4, 4);
+    const bool lit = (frame / 4) % 2 == 0;
+    p.setBrush(QColor(0x50, 0x20, 0x20));
+    p.drawEllipse(QPointF(263, 151), 7, 7);
+    p.setBrush(QColor(0x20, 0x40, 0x28));
+    p.drawEllipse(QPointF(263, 187), 7, 7);
+    p.setBrush(lit ? QColor(0xff, 0xc8, 0x00) : QColor(0x50, 0x44, 0x18));
+    p.drawEllipse(QPointF(263, 169), 7, 7);
+    // The red car slows to a crawl, looks, lets the crossing car by and goes on.
+    const double y =
+        280 - brake_travel(std::min(t, 0.55), 260, 0.2, 0.55) - 420 * ramp(t, 0.7, 1.0);
+    CarLook own = look(ink::own_car);
+    own.brake = t > 0.2 && t < 0.7;
+    car_top(p, {208, y}, 0, own);
+    if (t < 0.3) own_tag(p, {208 - 50, y});
+    car_top(p, {lerp(-40, 420, ramp(t, 0.3, 0.75)), 108}, 90, look(ink::blue_car));
+}
+
+// --- pulling in to the kerb
+// -----------------------------------------------------------------------
+
+void pull_over(QPainter& p, const QSize& size, double t, int frame) {
+    const double w = size.width(), h = size.height();
+    verge(p, QRectF(0, 0, w, h), ink::pavement);
+    p.fillRect(QRectF(0, 36, w, 4), ink::kerb);
+    p.fillRect(QRectF(0, 176, w, 4), ink::kerb);
+    p.fillRect(QRectF(0, 40, w, 136), ink::asphalt);
+    dashed_line(p, {-60, 108}, {w, 108}, 4, 30, 24, ink::line_yellow);
+    const double x = 40 + 280 * (1 - (1 - t) * (1 - t));
+    const double in = ramp(t, 0.3, 0.7);
+    CarLook own = look(ink::own_car);
+    own.right_signal = t < 0.85 && blink_on(frame);
+    own.brake = t > 0.5;
+    const QPointF car(x, lerp(138, 160, in));
+    car_top(p, car, 90 + 14 * std::sin(pi * in), own);
+    if (t < 0.25) own_tag(p, car + QPointF(0, -26));
+    car_top(p, {lerp(420, -40, t), 74}, 270, look(ink::blue_car));
+}
+
 }  // namespace
 
 QList<AnimationEntry> road_animations() {
@@ -650,6 +782,11 @@ QList<AnimationEntry> road_animations() {
         {"anim_night_meeting.gif", frame_size, 30, 10, 120, night_meeting},
         {"anim_tyre_blowout.gif", frame_size, 30, 10, 150, tyre_blowout},
         {"anim_crosswalk_pedestrians.gif", frame_size, 30, 10, 150, crosswalk_pedestrians},
+        {"anim_lane_change.gif", frame_size, 30, 10, 120, lane_change},
+        {"anim_ambulance_yield.gif", frame_size, 32, 10, 120, ambulance_yield},
+        {"anim_overtake_left.gif", frame_size, 36, 10, 120, overtake_left},
+        {"anim_yellow_flash.gif", frame_size, 36, 10, 120, yellow_flash},
+        {"anim_pull_over.gif", frame_size, 30, 10, 150, pull_over},
     };
 }
 
