@@ -740,7 +740,7 @@ void yellow_flash(QPainter& p, const QSize& size, double t, int frame) {
     p.drawEllipse(QPointF(263, 169), 7, 7);
     // The red car slows to a crawl, looks, lets the crossing car by and goes on.
     const double y =
-        280 - brake_travel(std::min(t, 0.55), 260, 0.2, 0.55) - 420 * ramp(t, 0.7, 1.0);
+        250 - brake_travel(std::min(t, 0.55), 220, 0.2, 0.55) - 420 * ramp(t, 0.7, 1.0);
     CarLook own = look(ink::own_car);
     own.brake = t > 0.2 && t < 0.7;
     car_top(p, {208, y}, 0, own);
