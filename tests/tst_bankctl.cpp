@@ -65,6 +65,45 @@ QStringList faults_after(const QString& sql) {
     return check_bank(folder.bank_path(), options);
 }
 
+QStringList check_sources(const QString& extra_questions, bool check_pools) {
+    test::ProgramFolder folder;
+    QTemporaryDir src;
+    write_sources(src.path(), extra_questions);
+    const auto report = build_bank(src.path(), folder.bank_path(), false);
+    if (!report.ok) qFatal("fixture bank does not build: %s", qPrintable(report.errors.join('\n')));
+    CheckOptions options;
+    options.check_pools = check_pools;
+    return check_bank(folder.bank_path(), options);
+}
+
+// A small-car pool of generated questions: `single` single-choice ones, of which the key is the
+// only longest option in the first `strict` and ties for longest in the next `tied`, keyed by
+// the letters of `letters` in turn; then `judge` true/false ones, the first `yes` keyed 对.
+QString generated_pool(int single, int strict, int tied, const QString& letters, int judge,
+                       int yes) {
+    QString rows;
+    int id = 10;
+    for (int i = 0; i < single; ++i, ++id) {
+        const int key = letters[i % letters.size()].unicode() - 'A';
+        QStringList options(4, QStringLiteral("选项乙丙"));
+        if (i < strict)
+            options[key] = QStringLiteral("较长的选项乙丙");
+        else if (i < strict + tied)
+            options[key] = options[(key + 1) % 4] = QStringLiteral("较长的选项乙丙");
+        else
+            options[(key + 1) % 4] = QStringLiteral("较长的选项乙丙");
+        rows += QStringLiteral("%1,0,生成单选题%1,%2,%3,解析,3,,1,0,0,0,xiaoche,1,\n")
+                    .arg(id)
+                    .arg(options.join(','))
+                    .arg(QChar('A' + key));
+    }
+    for (int i = 0; i < judge; ++i, ++id)
+        rows += QStringLiteral("%1,2,生成判断题%1,,,,,%2,解析,3,,1,0,0,0,xiaoche,2,\n")
+                    .arg(id)
+                    .arg(i < yes ? 'Y' : 'N');
+    return rows;
+}
+
 }  // namespace
 
 class TestBankctl final : public QObject {
@@ -79,6 +118,10 @@ class TestBankctl final : public QObject {
     void check_names_each_fault();
     void check_counts_exam_pools();
     void check_accepts_long_lists();
+    void check_finds_repeats_and_kinds_data();
+    void check_finds_repeats_and_kinds();
+    void check_judges_give_away_figures_data();
+    void check_judges_give_away_figures();
 };
 
 void TestBankctl::csv_quoting() {
@@ -244,6 +287,83 @@ void TestBankctl::check_counts_exam_pools() {
     const QStringList faults = check_bank(folder.bank_path(), {});
     QVERIFY(faults.contains("考试题库 type_xiaoche：判断题只有 1 道，一份试卷需要 40 道"));
     QVERIFY(faults.contains("考试题库 type_safe：多选题只有 1 道，一份试卷需要 6 道"));
+}
+
+void TestBankctl::check_finds_repeats_and_kinds_data() {
+    QTest::addColumn<QString>("extra");
+    QTest::addColumn<QString>("fault");  // empty: the bank is sound
+    // The fixture's question 1 asks "题干，含逗号" with options 甲乙丙丁, keyed 乙, for the three
+    // subject-one categories.
+    QTest::newRow("same stem in one category")
+        << "5,0,题干含逗号？,丙,乙,甲,丁,B,解析,3,,1,0,0,0,xiaoche,4,\n"
+        << "xiaoche_sequence：文字题题干重复（id 1、5）";
+    QTest::newRow("same stem in another category") << "5,0,题干，含逗号,丙,乙,甲,丁,B,解析,3,,0,0,"
+                                                      "0,1,safe,1,\n"
+                                                   << "";
+    QTest::newRow("same picture stem, other pictures")
+        << "5,0,这个标志是何含义？,甲,乙,丙,丁,A,解析,4,a.png,1,1,1,0,xiaoche,2,\n"
+           "6,0,这个标志是何含义？,甲,乙,丙,丁,C,解析,4,b.png,1,1,1,0,xiaoche,2,\n"
+        << "";
+    QTest::newRow("other key in another category")
+        << "5,0,题干，含逗号,甲,乙,丙,丁,C,解析,3,,0,0,0,1,safe,1,\n"
+        << "questions 表 id 1、5：题干相同而正确答案不同";
+    QTest::newRow("true/false keyed both ways") << "5,2,判断,,,,,Y,解析,3,,1,0,0,0,xiaoche,2,\n"
+                                                << "questions 表 id 4、5：题干相同而正确答案不同";
+    QTest::newRow("multiple choice in a car pool")
+        << "5,1,多选二,甲,乙,丙,丁,AB,解析,3,,0,1,0,0,safe,1,\n"
+        << "考试题库 type_huoche：科目一不考多选题，却含多选题 id 5";
+    QTest::newRow("multiple choice in a car sequence")
+        << "5,1,多选二,甲,乙,丙,丁,AB,解析,3,,0,0,0,0,keche,1,\n"
+        << "keche_sequence：科目一不考多选题，却含多选题 id 5";
+}
+
+void TestBankctl::check_finds_repeats_and_kinds() {
+    QFETCH(QString, extra);
+    QFETCH(QString, fault);
+    const QStringList faults = check_sources(extra, false);
+    if (fault.isEmpty())
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join('\n')));
+    else
+        QVERIFY2(faults.contains(fault), qPrintable(faults.join('\n')));
+}
+
+void TestBankctl::check_judges_give_away_figures_data() {
+    QTest::addColumn<QString>("extra");
+    QTest::addColumn<QStringList>("expected");  // every figure fault, in order
+    // The fixture adds one single-choice question keyed B whose options are all as long, and one
+    // true/false question keyed 对, to the generated ones.
+    const QString pool = QStringLiteral("考试题库 type_xiaoche：");
+    QTest::newRow("balanced") << generated_pool(20, 6, 2, "ABCD", 20, 8) << QStringList();
+    QTest::newRow("key alone longest")
+        << generated_pool(20, 7, 0, "ABCD", 20, 10)
+        << QStringList{pool + "单选题中正确选项是唯一最长选项的占 33%（7/21），应不超过 30%"};
+    QTest::newRow("key ties for longest")
+        << generated_pool(20, 4, 6, "DCBA", 20, 10)
+        << QStringList{pool +
+                       "单选题中正确选项是最长选项之一（含并列）的占 52%（11/21），应不超过 45%"};
+    QTest::newRow("one letter too often, two too rarely")
+        << generated_pool(20, 0, 0, "ABCDA", 20, 10)
+        << QStringList{pool + "单选题答案为 A 的占 38%（8/21），应在 20% 至 30% 之间",
+                       pool + "单选题答案为 C 的占 19%（4/21），应在 20% 至 30% 之间",
+                       pool + "单选题答案为 D 的占 19%（4/21），应在 20% 至 30% 之间"};
+    QTest::newRow("too many true statements")
+        << generated_pool(20, 0, 0, "ABCD", 20, 13)
+        << QStringList{pool + "判断题答案为“对”的占 67%（14/21），应在 40% 至 60% 之间"};
+    QTest::newRow("too few true statements")
+        << generated_pool(20, 0, 0, "ABCD", 21, 7)
+        << QStringList{pool + "判断题答案为“对”的占 36%（8/22），应在 40% 至 60% 之间"};
+    // Below the minimum a share swings too far with one question to be judged.
+    QTest::newRow("small pools are not judged")
+        << generated_pool(18, 18, 0, "A", 18, 18) << QStringList();
+}
+
+void TestBankctl::check_judges_give_away_figures() {
+    QFETCH(QString, extra);
+    QFETCH(QStringList, expected);
+    QStringList figures;
+    for (const QString& f : check_sources(extra, true))
+        if (f.contains(QStringLiteral("占"))) figures.append(f);
+    QCOMPARE(figures, expected);
 }
 
 QTEST_MAIN(TestBankctl)

@@ -2,12 +2,14 @@
 
 #include <QFileInfo>
 #include <QHash>
+#include <QMap>
 #include <QSet>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
+#include <algorithm>
 #include <optional>
 
 #include "core/bank_schema.h"
@@ -40,6 +42,11 @@ class Checker {
     void check_practice(const QString& table, const QString& role);
     void check_pools();
     void check_media();
+    void load_content();
+    void check_repeats();
+    void check_subject_one_kinds();
+    void check_figures();
+    void figures_of(const QString& label, const QList<int>& pool);
 
     QSqlDatabase db_;
     const CheckOptions& options_;
@@ -48,6 +55,19 @@ class Checker {
     QHash<qlonglong, int> kinds_;  // question id -> type_select
     QStringList prefixes_;
     QSet<QString> practice_checked_;
+
+    struct Content {
+        qlonglong id = 0;
+        int kind = 0;
+        int media = 3;
+        QString media_name;
+        QString stem;
+        QString options[4];
+        QString answer;
+        bool flags[4] = {};  // type_xiaoche, type_huoche, type_keche, type_safe
+    };
+    QList<Content> content_;
+    QMap<QString, QList<int>> sequences_;  // prefix -> indices into content_, in id order
 };
 
 bool Checker::require_columns(const QString& table, const QStringList& columns) {
@@ -336,6 +356,185 @@ void Checker::check_media() {
     }
 }
 
+// Stems are compared without blanks and punctuation, so that "多少？" and "多少?" count as one.
+QString stem_key(const QString& stem) {
+    QString key;
+    for (const QChar c : stem)
+        if (!c.isSpace() && !c.isPunct()) key.append(c);
+    return key;
+}
+
+QString ids_text(const QList<qlonglong>& ids) {
+    QStringList parts;
+    for (qlonglong id : ids) parts.append(QString::number(id));
+    return parts.join(QStringLiteral("、"));
+}
+
+void Checker::load_content() {
+    QHash<qlonglong, int> index;
+    QSqlQuery q(db_);
+    q.exec(QStringLiteral(
+        "SELECT id, type_select, type_picture, name_media, question, question_a, question_b,"
+        " question_c, question_d, answer, type_xiaoche, type_huoche, type_keche, type_safe"
+        " FROM questions ORDER BY id ASC"));
+    while (q.next()) {
+        Content c;
+        c.id = q.value(0).toLongLong();
+        c.kind = q.value(1).toInt();
+        c.media = q.value(2).toInt();
+        c.media_name = q.value(3).toString();
+        c.stem = q.value(4).toString();
+        for (int i = 0; i < 4; ++i) c.options[i] = q.value(5 + i).toString().trimmed();
+        c.answer = q.value(9).toString();
+        for (int i = 0; i < 4; ++i) c.flags[i] = q.value(10 + i).toInt() == 1;
+        index.insert(c.id, int(content_.size()));
+        content_.append(c);
+    }
+    for (const QString& prefix : prefixes_) {
+        const QString table = prefix + QStringLiteral("_sequence");
+        if (!has_table(table) || !schema::is_plain_identifier(table)) continue;
+        QSqlQuery s(db_);
+        s.exec(QStringLiteral("SELECT ref_id FROM %1 ORDER BY ref_id ASC").arg(table));
+        QList<int>& members = sequences_[prefix];
+        while (s.next()) {
+            const auto it = index.constFind(s.value(0).toLongLong());
+            if (it != index.constEnd()) members.append(*it);
+        }
+    }
+}
+
+// What the right answer says, independent of the order of the options.
+QString keyed_text(int kind, const QString& answer, const QString (&options)[4]) {
+    if (kind == 2) return answer;
+    QStringList keyed;
+    for (const QChar letter : answer) {
+        const int i = letter.unicode() - 'A';
+        if (i >= 0 && i < 4) keyed.append(stem_key(options[i]));
+    }
+    keyed.sort();
+    return keyed.join(QLatin1Char('|'));
+}
+
+void Checker::check_repeats() {
+    // A text question asked twice in one category's sequence only repeats itself; questions with
+    // media share generic stems ("这个标志是何含义？") and differ by their picture.
+    for (auto it = sequences_.cbegin(); it != sequences_.cend(); ++it) {
+        QMap<QString, QList<qlonglong>> by_stem;
+        for (int i : it.value())
+            if (content_[i].media == 3) by_stem[stem_key(content_[i].stem)].append(content_[i].id);
+        for (const QList<qlonglong>& ids : by_stem)
+            if (ids.size() > 1)
+                fault(it.key() + QStringLiteral("_sequence"),
+                      QStringLiteral("文字题题干重复（id %1）").arg(ids_text(ids)));
+    }
+    // The same question keyed differently teaches two answers to one question, in any category.
+    QMap<QString, QList<int>> asked;
+    for (int i = 0; i < content_.size(); ++i) {
+        const Content& c = content_[i];
+        asked[stem_key(c.stem) + QLatin1Char('\n') + (c.media == 3 ? QString() : c.media_name)]
+            .append(i);
+    }
+    for (const QList<int>& group : asked) {
+        QSet<QString> answers;
+        QList<qlonglong> ids;
+        for (int i : group) {
+            answers.insert(keyed_text(content_[i].kind, content_[i].answer, content_[i].options));
+            ids.append(content_[i].id);
+        }
+        if (answers.size() > 1)
+            fault(QStringLiteral("questions 表 id %1").arg(ids_text(ids)),
+                  QStringLiteral("题干相同而正确答案不同"));
+    }
+}
+
+void Checker::check_subject_one_kinds() {
+    // The written test for cars, trucks, buses and motorcycles has no multiple-choice questions.
+    const struct {
+        const char* prefix;
+        int flag;  // index into Content::flags, or -1 for the motorcycle, which has no pool flag
+    } subject_one[] = {{"xiaoche", 0}, {"huoche", 1}, {"keche", 2}, {"motuoche", -1}};
+    for (const auto& s : subject_one) {
+        const QString prefix = QString::fromLatin1(s.prefix);
+        QList<qlonglong> in_sequence;
+        for (int i : sequences_.value(prefix))
+            if (content_[i].kind == 1) in_sequence.append(content_[i].id);
+        if (!in_sequence.isEmpty())
+            fault(prefix + QStringLiteral("_sequence"),
+                  QStringLiteral("科目一不考多选题，却含多选题 id %1").arg(ids_text(in_sequence)));
+        if (s.flag < 0) continue;
+        QList<qlonglong> in_pool;
+        for (const Content& c : content_)
+            if (c.flags[s.flag] && c.kind == 1) in_pool.append(c.id);
+        if (!in_pool.isEmpty())
+            fault(QStringLiteral("考试题库 type_%1").arg(prefix),
+                  QStringLiteral("科目一不考多选题，却含多选题 id %1").arg(ids_text(in_pool)));
+    }
+}
+
+QString percent(int part, int whole) {
+    return QStringLiteral("%1%（%2/%3）").arg(qRound(100.0 * part / whole)).arg(part).arg(whole);
+}
+
+void Checker::figures_of(const QString& label, const QList<int>& pool) {
+    const QString where = QStringLiteral("考试题库 %1").arg(label);
+    int single = 0, strictly_longest = 0, among_longest = 0, judge = 0, true_keyed = 0;
+    int letters[4] = {};
+    for (int i : pool) {
+        const Content& c = content_[i];
+        if (c.kind == 2) {
+            ++judge;
+            if (c.answer == QLatin1String("Y")) ++true_keyed;
+            continue;
+        }
+        if (c.kind != 0 || c.answer.size() != 1) continue;
+        const int key = c.answer[0].unicode() - 'A';
+        if (key < 0 || key > 3) continue;
+        ++single;
+        ++letters[key];
+        qsizetype longest = 0;
+        int at_longest = 0;
+        for (const QString& o : c.options) longest = std::max(longest, o.size());
+        for (const QString& o : c.options) at_longest += o.size() == longest;
+        if (c.options[key].size() == longest) {
+            ++among_longest;
+            if (at_longest == 1) ++strictly_longest;
+        }
+    }
+    if (single >= options_.figures_min_pool) {
+        if (strictly_longest * 100 > 30 * single)
+            fault(where, QStringLiteral("单选题中正确选项是唯一最长选项的占 %1，应不超过 30%")
+                             .arg(percent(strictly_longest, single)));
+        if (among_longest * 100 > 45 * single)
+            fault(where,
+                  QStringLiteral("单选题中正确选项是最长选项之一（含并列）的占 %1，应不超过 45%")
+                      .arg(percent(among_longest, single)));
+        for (int l = 0; l < 4; ++l)
+            if (letters[l] * 100 < 20 * single || letters[l] * 100 > 30 * single)
+                fault(where, QStringLiteral("单选题答案为 %1 的占 %2，应在 20% 至 30% 之间")
+                                 .arg(QChar('A' + l))
+                                 .arg(percent(letters[l], single)));
+    }
+    if (judge >= options_.figures_min_pool &&
+        (true_keyed * 100 < 40 * judge || true_keyed * 100 > 60 * judge))
+        fault(where, QStringLiteral("判断题答案为“对”的占 %1，应在 40% 至 60% 之间")
+                         .arg(percent(true_keyed, judge)));
+}
+
+void Checker::check_figures() {
+    const char* const flags[] = {"type_xiaoche", "type_huoche", "type_keche", "type_safe"};
+    const char* const prefixes[] = {"xiaoche", "huoche", "keche", "safe"};
+    for (int f = 0; f < 4; ++f) {
+        if (!prefixes_.contains(QString::fromLatin1(prefixes[f]))) continue;
+        QList<int> pool;
+        for (int i = 0; i < content_.size(); ++i)
+            if (content_[i].flags[f]) pool.append(i);
+        figures_of(QString::fromLatin1(flags[f]), pool);
+    }
+    if (sequences_.contains(QStringLiteral("motuoche")))
+        figures_of(QStringLiteral("motuoche_sequence"),
+                   sequences_.value(QStringLiteral("motuoche")));
+}
+
 QStringList Checker::run() {
     QSqlQuery t(db_);
     if (!t.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
@@ -345,7 +544,15 @@ QStringList Checker::run() {
     check_questions();
     check_car();
     for (const QString& prefix : prefixes_) check_lists(prefix);
-    if (options_.check_pools && has_table(QStringLiteral("questions"))) check_pools();
+    if (has_table(QStringLiteral("questions"))) {
+        load_content();
+        check_repeats();
+        check_subject_one_kinds();
+        if (options_.check_pools) {
+            check_pools();
+            check_figures();
+        }
+    }
     if (!options_.program_folder.isEmpty() && has_table(QStringLiteral("questions"))) check_media();
     return faults_;
 }

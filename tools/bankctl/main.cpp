@@ -14,11 +14,19 @@ void print(FILE* to, const QString& line) {
 }
 
 int usage() {
-    print(stderr, QStringLiteral(
-                      "用法：\n"
-                      "  bankctl build [--force] <数据目录> <题库文件>   由 CSV "
-                      "生成题库（已存在时不覆盖，除非 --force）\n"
-                      "  bankctl check [--no-pools] [--folder <程序目录>] <题库文件>   检查题库"));
+    print(stderr,
+          QStringLiteral(
+              "用法：\n"
+              "  bankctl build [--force] <数据目录> <题库文件>   由 CSV "
+              "生成题库（已存在时不覆盖，除非 --force）\n"
+              "  bankctl check [--no-pools] [--folder <程序目录>] <题库文件>   检查题库\n"
+              "\n"
+              "check 除表结构外还检查：同一车型顺序练习中文字题题干重复；题干相同而正确答案不同"
+              "（任何车型之间）；小车、货车、客车、摩托车题库中的多选题；以及各考试题库的"
+              "送分比例：单选题正确选项为唯一最长选项的不超过 30%，为最长选项之一（含并列）"
+              "的不超过 45%，答案 A、B、C、D 各占 20% 至 30%；判断题答案为“对”的占 40% 至 "
+              "60%。比例只对某题型不少于 20 道的考试题库计算。--no-pools "
+              "不检查考试题库的数量和比例。"));
     return 2;
 }
 

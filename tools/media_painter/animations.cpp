@@ -47,6 +47,16 @@ void road_strip_up(QPainter& p, double x0, double x1, double h) {
     p.fillRect(QRectF(x0, 0, x1 - x0, h), ink::asphalt);
 }
 
+void filled_circle_glow(QPainter& p, const QPointF& c, const QColor& colour) {
+    QColor halo = colour;
+    halo.setAlpha(90);
+    p.setPen(Qt::NoPen);
+    p.setBrush(halo);
+    p.drawEllipse(c, 7, 7);
+    p.setBrush(colour);
+    p.drawEllipse(c, 3.5, 3.5);
+}
+
 void own_tag(QPainter& p, const QPointF& at) {
     label(p, at, QStringLiteral("本车"), 13, ink::own_car);
 }
@@ -637,6 +647,297 @@ void crosswalk_pedestrians(QPainter& p, const QSize& size, double t, int) {
     car_top(p, {169, 146}, 0, other);
 }
 
+// --- lane change: signal, look, then move over smoothly ------------------------------------------
+
+// Two lanes of one direction running up the picture, the lane line between them at x = 183.
+void two_lanes_up(QPainter& p, const QSize& size, double phase) {
+    const double w = size.width(), h = size.height();
+    verge(p, QRectF(0, 0, w, h), ink::grass);
+    road_strip_up(p, 113, 253, h);
+    dashed_line(p, {183, -60}, {183, h}, 3, 26, 20, ink::line_white, phase);
+}
+
+void lane_change(QPainter& p, const QSize& size, double t, int frame) {
+    two_lanes_up(p, size, 300 * t);
+    const double over = ramp(t, 0.4, 0.75);
+    CarLook own = look(ink::own_car);
+    own.left_signal = t < 0.8 && blink_on(frame);
+    const QPointF car(lerp(218, 148, over), 150);
+    car_top(p, car, -18 * std::sin(pi * over), own);
+    if (t < 0.35) own_tag(p, car + QPointF(54, 0));
+    // A car in the left lane falls behind before the move, so the gap is safe.
+    car_top(p, {148, 40 + 700 * t}, 0, look(ink::blue_car));
+}
+
+// --- an ambulance on an emergency call comes up from behind --------------------------------------
+
+void ambulance_yield(QPainter& p, const QSize& size, double t, int frame) {
+    two_lanes_up(p, size, 240 * t);
+    const double over = ramp(t, 0.15, 0.45);
+    CarLook own = look(ink::own_car);
+    own.right_signal = t < 0.5 && blink_on(frame);
+    own.brake = t > 0.15 && t < 0.6;
+    const QPointF car(lerp(148, 218, over), 120 + 20 * over);
+    car_top(p, car, 18 * std::sin(pi * over), own);
+    if (t < 0.3) own_tag(p, car + QPointF(-54, 0));
+    const double y = 300 - 420 * ramp(t, 0.2, 1.0);
+    bus_top(p, {148, y}, 0, 62, 26, white_car, false, QStringLiteral("120"));
+    // Its roof lamps flash red and blue in turn.
+    const bool red = blink_on(frame);
+    filled_circle_glow(p, {141, y - 22}, red ? QColor(0xff, 0x30, 0x30) : QColor(0x30, 0x60, 0xff));
+    filled_circle_glow(p, {155, y - 22}, red ? QColor(0x30, 0x60, 0xff) : QColor(0xff, 0x30, 0x30));
+}
+
+// --- overtaking a slow lorry on the left and pulling back in
+// --------------------------------------
+
+void overtake_left(QPainter& p, const QSize& size, double t, int frame) {
+    const double w = size.width(), h = size.height();
+    verge(p, QRectF(0, 0, w, h), ink::grass);
+    p.fillRect(QRectF(0, 46, w, 4), ink::kerb);
+    p.fillRect(QRectF(0, 186, w, 4), ink::kerb);
+    p.fillRect(QRectF(0, 50, w, 136), ink::asphalt);
+    dashed_line(p, {-60, 118}, {w, 118}, 4, 30, 24, ink::line_yellow, 200 * t);
+    // Seen from a camera that moves with the lorry: the lorry stays, the red car passes it.
+    truck_top(p, {200, 152}, 90, 86, 30, QColor(0xe0, 0xa0, 0x20), QColor(0xc8, 0xc8, 0xc0));
+    const double x = lerp(40, 340, ramp(t, 0.1, 0.9));
+    const double out = ramp(t, 0.1, 0.3) * (1 - ramp(t, 0.65, 0.85));
+    CarLook own = look(ink::own_car);
+    own.left_signal = t < 0.3 && blink_on(frame);
+    own.right_signal = t > 0.6 && t < 0.85 && blink_on(frame);
+    const QPointF car(x, lerp(152, 84, out));
+    const double turning =
+        ramp(t, 0.1, 0.3) - ramp(t, 0.3, 0.4) - ramp(t, 0.65, 0.75) + ramp(t, 0.75, 0.85);
+    car_top(p, car, 90 - 16 * turning, own);
+    if (t < 0.12) own_tag(p, car + QPointF(0, -26));
+}
+
+// --- a flashing yellow signal at a crossroads
+// -----------------------------------------------------
+
+void yellow_flash(QPainter& p, const QSize& size, double t, int frame) {
+    const double w = size.width(), h = size.height();
+    verge(p, QRectF(0, 0, w, h), ink::pavement);
+    road_strip_up(p, 133, 233, h);
+    p.fillRect(QRectF(0, 40, w, 90), ink::asphalt);
+    p.fillRect(QRectF(0, 36, 129, 4), ink::kerb);
+    p.fillRect(QRectF(237, 36, w - 237, 4), ink::kerb);
+    p.fillRect(QRectF(0, 130, 129, 4), ink::kerb);
+    p.fillRect(QRectF(237, 130, w - 237, 4), ink::kerb);
+    dashed_line(p, {183, 134}, {183, h}, 3, 20, 16, ink::line_yellow);
+    dashed_line(p, {0, 85}, {133, 85}, 3, 20, 16, ink::line_yellow);
+    dashed_line(p, {233, 85}, {w, 85}, 3, 20, 16, ink::line_yellow);
+    // The signal head on the near right corner: only its yellow lamp, blinking.
+    p.setPen(Qt::NoPen);
+    p.setBrush(ink::black);
+    p.drawRoundedRect(QRectF(252, 140, 22, 58), 4, 4);
+    const bool lit = (frame / 4) % 2 == 0;
+    p.setBrush(QColor(0x50, 0x20, 0x20));
+    p.drawEllipse(QPointF(263, 151), 7, 7);
+    p.setBrush(QColor(0x20, 0x40, 0x28));
+    p.drawEllipse(QPointF(263, 187), 7, 7);
+    p.setBrush(lit ? QColor(0xff, 0xc8, 0x00) : QColor(0x50, 0x44, 0x18));
+    p.drawEllipse(QPointF(263, 169), 7, 7);
+    // The red car slows to a crawl, looks, lets the crossing car by and goes on.
+    const double y =
+        250 - brake_travel(std::min(t, 0.55), 220, 0.2, 0.55) - 420 * ramp(t, 0.7, 1.0);
+    CarLook own = look(ink::own_car);
+    own.brake = t > 0.2 && t < 0.7;
+    car_top(p, {208, y}, 0, own);
+    if (t < 0.3) own_tag(p, {208 - 50, y});
+    car_top(p, {lerp(-40, 420, ramp(t, 0.3, 0.75)), 108}, 90, look(ink::blue_car));
+}
+
+// --- pulling in to the kerb
+// -----------------------------------------------------------------------
+
+void pull_over(QPainter& p, const QSize& size, double t, int frame) {
+    const double w = size.width(), h = size.height();
+    verge(p, QRectF(0, 0, w, h), ink::pavement);
+    p.fillRect(QRectF(0, 36, w, 4), ink::kerb);
+    p.fillRect(QRectF(0, 176, w, 4), ink::kerb);
+    p.fillRect(QRectF(0, 40, w, 136), ink::asphalt);
+    dashed_line(p, {-60, 108}, {w, 108}, 4, 30, 24, ink::line_yellow);
+    const double x = 40 + 280 * (1 - (1 - t) * (1 - t));
+    const double in = ramp(t, 0.3, 0.7);
+    CarLook own = look(ink::own_car);
+    own.right_signal = t < 0.85 && blink_on(frame);
+    own.brake = t > 0.5;
+    const QPointF car(x, lerp(138, 160, in));
+    car_top(p, car, 90 + 14 * std::sin(pi * in), own);
+    if (t < 0.25) own_tag(p, car + QPointF(0, -26));
+    car_top(p, {lerp(420, -40, t), 74}, 270, look(ink::blue_car));
+}
+
+// --- a school bus stops on a one-lane road: the car behind waits ---------------------------------
+
+void school_bus_wait(QPainter& p, const QSize& size, double t, int frame) {
+    const double w = size.width(), h = size.height();
+    verge(p, QRectF(0, 0, w, h), ink::pavement);
+    road_strip_up(p, 113, 253, h);
+    solid_line(p, {183, 0}, {183, h}, 3, ink::line_yellow);
+    // The bus pulls up at the kerb and stays; children get off onto the pavement.
+    const double bus_y = 120 - 80 * (1 - ramp(t, 0.0, 0.3));
+    bus_top(p, {226, bus_y}, 0, 84, 30, QColor(0xf2, 0xb8, 0x10), t > 0.25 && blink_on(frame),
+            QStringLiteral("校车"));
+    const QColor shirts[] = {QColor(0xe0, 0x60, 0x40), QColor(0x40, 0x90, 0xd0)};
+    for (int i = 0; i < 2; ++i) {
+        const double out = ramp(t, 0.4 + 0.15 * i, 0.7 + 0.15 * i);
+        if (out > 0) person_top(p, {lerp(246, 290, out), 112.0 + 18 * i}, 90, 18, shirts[i], t * 9);
+    }
+    const double y = 290 - brake_travel(t, 260, 0.25, 0.5);
+    CarLook own = look(ink::own_car);
+    own.brake = t > 0.25;
+    car_top(p, {226, y}, 0, own);
+    if (t < 0.35) own_tag(p, {226 - 52, std::min(y, 220.0)});
+    car_top(p, {148, lerp(-40, 300, t)}, 180, look(ink::blue_car));
+}
+
+// --- two lanes become one: cars enter one at a time from each lane
+// --------------------------------
+
+void zipper_merge(QPainter& p, const QSize& size, double t, int) {
+    const double w = size.width(), h = size.height();
+    verge(p, QRectF(0, 0, w, h), ink::grass);
+    // Our road runs up; the left lane ends at y = 90 and its traffic merges right.
+    QPolygonF road;
+    road << QPointF(113, h) << QPointF(113, 120) << QPointF(153, 70) << QPointF(153, 0)
+         << QPointF(253, 0) << QPointF(253, h);
+    p.setPen(QPen(ink::kerb, 8));
+    p.setBrush(ink::asphalt);
+    p.drawPolygon(road);
+    dashed_line(p, {183, 130}, {183, h}, 3, 22, 16, ink::line_white);
+    // Queues move slowly; cars take turns at the point where the lanes meet.
+    const double shift = 120 * t;
+    const QColor colours[] = {ink::blue_car, ink::grey_car, white_car};
+    for (int i = 0; i < 3; ++i) {
+        const double y = 40 + 80 * i - shift;  // right lane, one car every 80
+        if (y > -40 && y < h + 40) car_top(p, {218, y}, 0, look(colours[i]));
+    }
+    // Left lane: each car slides over into the gap behind a right-lane car.
+    for (int i = 0; i < 3; ++i) {
+        const double y = 120 + 80 * i - shift;
+        const double over = ramp(120 - y, 0, 60);  // moves across as it passes y = 120..60
+        const QPointF c(lerp(148, 218, over), y - 40 * over);
+        CarLook l = look(i == 1 ? ink::own_car : colours[(i + 1) % 3]);
+        l.right_signal = over > 0 && over < 1;
+        if (c.y() > -40 && c.y() < h + 40) car_top(p, c, 0, l);
+        if (i == 1 && t < 0.3) own_tag(p, c + QPointF(-52, 0));
+    }
+}
+
+// --- following another car at night: dip the headlights
+// -------------------------------------------
+
+void beam_cone(QPainter& p, const QPointF& from, double length, double spread, int alpha) {
+    QPolygonF cone;
+    cone << from + QPointF(-10, 0) << from + QPointF(10, 0) << from + QPointF(spread, -length)
+         << from + QPointF(-spread, -length);
+    QLinearGradient g(from, from - QPointF(0, length));
+    g.setColorAt(0, QColor(255, 250, 210, alpha));
+    g.setColorAt(1, QColor(255, 250, 210, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawPolygon(cone);
+}
+
+void night_follow(QPainter& p, const QSize& size, double t, int) {
+    const double w = size.width(), h = size.height();
+    p.fillRect(QRectF(0, 0, w, h), QColor(0x0c, 0x10, 0x0c));
+    p.fillRect(QRectF(113, 0, 140, h), QColor(0x24, 0x26, 0x2a));
+    dashed_line(p, {183, -60}, {183, h}, 3, 26, 20, QColor(0x80, 0x70, 0x30), 300 * t);
+    // The red car closes on the car ahead, then dips its beams and holds its distance.
+    const double y = lerp(220, 170, ramp(t, 0.0, 0.4));
+    const bool dipped = t > 0.4;
+    beam_cone(p, {218, y - 26}, dipped ? 70 : 190, dipped ? 40 : 34, dipped ? 150 : 120);
+    CarLook lead = look(ink::grey_car);
+    lead.brake = false;
+    car_top(p, {218, 70}, 0, lead);
+    CarLook own = look(ink::own_car);
+    own.headlights = true;
+    car_top(p, {218, y}, 0, own);
+    label(p, {290, 200}, dipped ? QStringLiteral("近光灯") : QStringLiteral("远光灯"), 13,
+          QColor(0xf0, 0xe8, 0xa0), QColor(0x0c, 0x10, 0x0c));
+    own_tag(p, {160, y});
+    label(p, {40, 16}, QStringLiteral("夜间"), 13, QColor(0xe0, 0xe0, 0xe0),
+          QColor(0x20, 0x28, 0x40));
+}
+
+// --- a breakdown on an ordinary road: hazards on, warning triangle behind
+// ----------------------------
+
+void breakdown_triangle(QPainter& p, const QSize& size, double t, int frame) {
+    const double w = size.width(), h = size.height();
+    verge(p, QRectF(0, 0, w, h), ink::grass);
+    p.fillRect(QRectF(0, 46, w, 4), ink::kerb);
+    p.fillRect(QRectF(0, 186, w, 4), ink::kerb);
+    p.fillRect(QRectF(0, 50, w, 136), ink::asphalt);
+    dashed_line(p, {0, 118}, {w, 118}, 4, 30, 24, ink::line_yellow);
+    // The car has stopped at the right edge; the driver walks back and sets the triangle down.
+    CarLook own = look(ink::own_car);
+    own.hazards = blink_on(frame);
+    car_top(p, {300, 164}, 90, own);
+    own_tag(p, {300, 136});
+    const double walk = ramp(t, 0.1, 0.7);
+    const double man_x = lerp(280, 70, walk);
+    person_top(p, {man_x, 196}, 270, 20, QColor(0xf0, 0x80, 0x20), t * 12);
+    auto triangle_at = [&](const QPointF& c) {
+        QPolygonF tri;
+        tri << c + QPointF(0, -10) << c + QPointF(9, 6) << c + QPointF(-9, 6);
+        p.setPen(QPen(QColor(0xe0, 0x20, 0x20), 3));
+        p.setBrush(Qt::NoBrush);
+        p.drawPolygon(tri);
+    };
+    if (t > 0.75)
+        triangle_at({70, 162});
+    else
+        triangle_at({man_x, 186});
+    solid_line(p, {70, 140}, {300, 140}, 1.5, QColor(0xff, 0xff, 0xff, 120));
+    label(p, {185, 132}, QStringLiteral("50米至100米"), 12, ink::white, ink::asphalt);
+    car_top(p, {lerp(-60, 420, t), 84}, 270, look(ink::blue_car));
+}
+
+// --- a pedestrian crosses where there is no crossing
+// -------------------------------------------------
+
+void pedestrian_no_crossing(QPainter& p, const QSize& size, double t, int) {
+    const double w = size.width(), h = size.height();
+    verge(p, QRectF(0, 0, w, h), ink::pavement);
+    road_strip_up(p, 103, 263, h);
+    dashed_line(p, {183, 0}, {183, h}, 3, 22, 18, ink::line_yellow);
+    tree_top(p, {60, 60}, 22);
+    tree_top(p, {320, 150}, 22);
+    // An old man crosses slowly from right to left.
+    const double cross = ramp(t, 0.1, 1.0);
+    person_top(p, {lerp(290, 80, cross), 70}, 270, 22, QColor(0x88, 0x66, 0x44), t * 6);
+    const double y = 290 - brake_travel(t, 300, 0.2, 0.5);
+    CarLook own = look(ink::own_car);
+    own.brake = t > 0.2;
+    car_top(p, {223, y}, 0, own);
+    if (t < 0.3) own_tag(p, {223 - 52, std::min(y, 220.0)});
+}
+
+// --- an uncontrolled crossroads: give way to the car from the right
+// ---------------------------------
+
+void right_priority(QPainter& p, const QSize& size, double t, int) {
+    const double w = size.width(), h = size.height();
+    verge(p, QRectF(0, 0, w, h), ink::grass);
+    road_strip_up(p, 143, 223, h);
+    p.fillRect(QRectF(0, 76, w, 80), ink::asphalt);
+    p.fillRect(QRectF(0, 72, 139, 4), ink::kerb);
+    p.fillRect(QRectF(227, 72, w - 227, 4), ink::kerb);
+    p.fillRect(QRectF(0, 156, 139, 4), ink::kerb);
+    p.fillRect(QRectF(227, 156, w - 227, 4), ink::kerb);
+    // Our car comes up from below and stops; the blue car from the right crosses first.
+    const double y = 290 - brake_travel(std::min(t, 0.5), 220, 0.15, 0.5) - 420 * ramp(t, 0.7, 1.0);
+    CarLook own = look(ink::own_car);
+    own.brake = t > 0.15 && t < 0.7;
+    car_top(p, {203, y}, 0, own);
+    if (t < 0.3) own_tag(p, {203 - 52, std::min(y, 220.0)});
+    car_top(p, {lerp(420, -60, ramp(t, 0.15, 0.75)), 96}, 270, look(ink::blue_car));
+}
+
 }  // namespace
 
 QList<AnimationEntry> road_animations() {
@@ -650,6 +951,17 @@ QList<AnimationEntry> road_animations() {
         {"anim_night_meeting.gif", frame_size, 30, 10, 120, night_meeting},
         {"anim_tyre_blowout.gif", frame_size, 30, 10, 150, tyre_blowout},
         {"anim_crosswalk_pedestrians.gif", frame_size, 30, 10, 150, crosswalk_pedestrians},
+        {"anim_lane_change.gif", frame_size, 30, 10, 120, lane_change},
+        {"anim_ambulance_yield.gif", frame_size, 32, 10, 120, ambulance_yield},
+        {"anim_overtake_left.gif", frame_size, 36, 10, 120, overtake_left},
+        {"anim_yellow_flash.gif", frame_size, 36, 10, 120, yellow_flash},
+        {"anim_pull_over.gif", frame_size, 30, 10, 150, pull_over},
+        {"anim_school_bus_wait.gif", frame_size, 32, 10, 150, school_bus_wait},
+        {"anim_zipper_merge.gif", frame_size, 32, 10, 100, zipper_merge},
+        {"anim_night_follow.gif", frame_size, 30, 10, 150, night_follow},
+        {"anim_breakdown_triangle.gif", frame_size, 32, 10, 150, breakdown_triangle},
+        {"anim_pedestrian_no_crossing.gif", frame_size, 30, 10, 150, pedestrian_no_crossing},
+        {"anim_right_priority.gif", frame_size, 32, 10, 150, right_priority},
     };
 }
 

@@ -197,6 +197,147 @@ void lamp_high_beam(QPainter& p, const QSize& s) {
     lamp_picture(p, s, high_beam(), lamp_blue);
 }
 
+const QColor lamp_green(0x2e, 0xd0, 0x5a);
+
+// A headlamp seen from the side, lens to the right, with `rays` to the left; dipped rays slope
+// down, and a wavy line across them marks a fog lamp.
+QPainterPath headlamp(bool dipped, bool fog, bool facing_left = true) {
+    QPainterPath lamp;
+    lamp.moveTo(-2, -18);
+    lamp.cubicTo(30, -20, 30, 20, -2, 18);
+    lamp.closeSubpath();
+    QPainterPath icon = stroke(lamp, 5);
+    QPainterPath rays;
+    for (double y : {-14.0, 0.0, 14.0}) {
+        rays.moveTo(-12, y);
+        rays.lineTo(-36, dipped ? y + 10 : y);
+    }
+    icon.addPath(stroke(rays, 4));
+    if (fog) {
+        QPainterPath wave;
+        wave.moveTo(-24, -26);
+        wave.cubicTo(-32, -14, -16, -6, -24, 4);
+        wave.cubicTo(-32, 14, -16, 20, -24, 30);
+        icon.addPath(stroke(wave, 3.5));
+    }
+    if (!facing_left) {
+        QTransform flip;
+        flip.scale(-1, 1);
+        icon = flip.map(icon);
+    }
+    return icon.simplified();
+}
+
+QPainterPath turn_arrows() {
+    QPainterPath icon;
+    for (double side : {-1.0, 1.0}) {
+        QPolygonF arrow;
+        arrow << QPointF(side * 6, -10) << QPointF(side * 20, -10) << QPointF(side * 20, -22)
+              << QPointF(side * 42, 0) << QPointF(side * 20, 22) << QPointF(side * 20, 10)
+              << QPointF(side * 6, 10);
+        icon.addPolygon(arrow);
+        icon.closeSubpath();
+    }
+    return icon;
+}
+
+QPainterPath letters(const QString& text, int pixels) {
+    QPainterPath path;
+    QFont font = digit_font(pixels);
+    font.setBold(true);
+    path.addText(0, 0, font, text);
+    path.translate(-path.boundingRect().center());
+    return path;
+}
+
+QPainterPath abs_lamp() {
+    QPainterPath ring;
+    ring.addEllipse(QPointF(0, 0), 26, 26);
+    QPainterPath icon = stroke(ring, 5);
+    QPainterPath arcs;
+    arcs.arcMoveTo(QRectF(-37, -37, 74, 74), 45);
+    arcs.arcTo(QRectF(-37, -37, 74, 74), 45, -90);
+    arcs.arcMoveTo(QRectF(-37, -37, 74, 74), 135);
+    arcs.arcTo(QRectF(-37, -37, 74, 74), 135, 90);
+    icon.addPath(stroke(arcs, 5));
+    icon.addPath(letters(QStringLiteral("ABS"), 19));
+    return icon;
+}
+
+QPainterPath parking_brake() {
+    QPainterPath ring;
+    ring.addEllipse(QPointF(0, 0), 24, 24);
+    QPainterPath icon = stroke(ring, 5);
+    QPainterPath arcs;
+    arcs.arcMoveTo(QRectF(-35, -35, 70, 70), 45);
+    arcs.arcTo(QRectF(-35, -35, 70, 70), 45, -90);
+    arcs.arcMoveTo(QRectF(-35, -35, 70, 70), 135);
+    arcs.arcTo(QRectF(-35, -35, 70, 70), 135, 90);
+    icon.addPath(stroke(arcs, 5));
+    icon.addPath(letters(QStringLiteral("P"), 30));
+    return icon;
+}
+
+QPainterPath tyre_pressure() {
+    // A tyre's cross-section, flattened at the bottom, with an exclamation mark.
+    QPainterPath tyre;
+    tyre.moveTo(-24, 24);
+    tyre.cubicTo(-36, 10, -36, -14, -26, -26);
+    tyre.moveTo(24, 24);
+    tyre.cubicTo(36, 10, 36, -14, 26, -26);
+    tyre.moveTo(-30, 26);
+    tyre.lineTo(30, 26);
+    QPainterPath icon = stroke(tyre, 5);
+    for (double x : {-24.0, -12.0, 0.0, 12.0, 24.0}) icon.addRect(QRectF(x - 2, 28, 4, 6));
+    icon.addRoundedRect(QRectF(-3.5, -18, 7, 24), 2, 2);
+    icon.addEllipse(QPointF(0, 14), 4, 4);
+    return icon.simplified();
+}
+
+QPainterPath coolant() {
+    // A thermometer standing in waves.
+    QPainterPath icon;
+    icon.addRoundedRect(QRectF(-4, -34, 8, 36), 4, 4);
+    icon.addEllipse(QPointF(0, 6), 8, 8);
+    for (double y : {-28.0, -20.0, -12.0}) icon.addRect(QRectF(4, y - 1.5, 9, 3));
+    QPainterPath waves;
+    for (double y : {20.0, 30.0}) {
+        waves.moveTo(-34, y);
+        for (int i = 0; i < 4; ++i) {
+            const double x = -34 + 17 * i;
+            waves.cubicTo(x + 4, y - 6, x + 9, y - 6, x + 8.5, y);
+            waves.cubicTo(x + 12, y + 6, x + 16, y + 6, x + 17, y);
+        }
+    }
+    icon.addPath(stroke(waves, 3.5));
+    return icon.simplified();
+}
+
+void lamp_low_beam(QPainter& p, const QSize& s) {
+    lamp_picture(p, s, headlamp(true, false), lamp_green);
+}
+void lamp_front_fog(QPainter& p, const QSize& s) {
+    lamp_picture(p, s, headlamp(true, true), lamp_green);
+}
+void lamp_rear_fog(QPainter& p, const QSize& s) {
+    lamp_picture(p, s, headlamp(false, true, false), lamp_amber);
+}
+void lamp_turn_signals(QPainter& p, const QSize& s) {
+    lamp_picture(p, s, turn_arrows(), lamp_green);
+}
+void lamp_abs(QPainter& p, const QSize& s) {
+    lamp_picture(p, s, abs_lamp(), lamp_amber);
+}
+void lamp_parking_brake(QPainter& p, const QSize& s) {
+    lamp_picture(p, s, parking_brake(), lamp_red);
+}
+void lamp_tyre_pressure(QPainter& p, const QSize& s) {
+    lamp_picture(p, s, tyre_pressure(), lamp_amber);
+}
+void lamp_coolant(QPainter& p, const QSize& s) {
+    lamp_picture(p, s, coolant(), lamp_red);
+}
+
 // A round dial from 0 to `max` over 270 degrees, the gap at the bottom; `labels` numbered steps.
 void gauge(QPainter& p, const QPointF& c, double r, double value, double max, int labels,
            const QString& unit, double red_from = -1) {
@@ -271,6 +412,14 @@ QList<PictureEntry> dashboard_pictures() {
         {"lamp_low_fuel.png", lamp, lamp_fuel},
         {"lamp_high_beam.png", lamp, lamp_high_beam},
         {"dashboard_cluster.png", QSize(640, 300), cluster},
+        {"lamp_low_beam.png", lamp, lamp_low_beam},
+        {"lamp_front_fog.png", lamp, lamp_front_fog},
+        {"lamp_rear_fog.png", lamp, lamp_rear_fog},
+        {"lamp_turn_signals.png", lamp, lamp_turn_signals},
+        {"lamp_abs.png", lamp, lamp_abs},
+        {"lamp_parking_brake.png", lamp, lamp_parking_brake},
+        {"lamp_tyre_pressure.png", lamp, lamp_tyre_pressure},
+        {"lamp_coolant.png", lamp, lamp_coolant},
     };
 }
 

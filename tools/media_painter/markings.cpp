@@ -190,8 +190,222 @@ void yield_line(QPainter& p, const QSize& size) {
     CarLook own;
     own.body = ink::own_car;
     car_top(p, {226, 214}, 0, own);
-    CarLook main_road;
-    car_top(p, {330, 88}, 270, main_road);
+    // Traffic keeps right: the near lane of the main road runs to the right, the far lane to the
+    // left. The car coming from the left in the near lane is the one to yield to.
+    CarLook near_lane;
+    car_top(p, {96, 88}, 90, near_lane);
+    CarLook far_lane;
+    far_lane.body = ink::grey_car;
+    car_top(p, {318, 37}, 270, far_lane);
+}
+
+void centre_single_solid(QPainter& p, const QSize& size) {
+    two_way_road(p, size, [&](double w) {
+        solid_line(p, {0, 110}, {w, 110}, 4, ink::line_yellow);
+    });
+}
+
+// Three lanes of one direction running up the picture; the red car in the middle lane.
+void three_lanes_up(QPainter& p, const QSize& size) {
+    ground(p, size, ink::grass);
+    const double h = size.height();
+    road_up(p, 110, 290, h);
+    for (double x : {170.0, 230.0}) dashed_line(p, {x, 0}, {x, h}, 3, 22, 18, ink::line_white);
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {200, 150}, 0, own);
+    CarLook other;
+    car_top(p, {260, 60}, 0, other);
+}
+
+void lane_dashed(QPainter& p, const QSize& size) {
+    three_lanes_up(p, size);
+}
+
+void yellow_kerb(QPainter& p, const QSize& size) {
+    ground(p, size, ink::pavement);
+    const double w = size.width();
+    road_across(p, 40, 180, w);
+    dashed_line(p, {0, 110}, {w, 110}, 3, 26, 20, ink::line_yellow);
+    // The solid yellow line along the kerb on our side.
+    solid_line(p, {0, 172}, {w, 172}, 4, ink::line_yellow);
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {150, 142}, 90, own);
+    for (double x : {60.0, 250.0, 330.0}) tree_top(p, {x, 204}, 14);
+}
+
+void bus_lane(QPainter& p, const QSize& size) {
+    ground(p, size, ink::pavement);
+    const double h = size.height();
+    road_up(p, 90, 330, h);
+    dashed_line(p, {170, 0}, {170, h}, 3, 22, 18, ink::line_white);
+    // The bus lane on the right, edged by a yellow dashed line and marked in yellow.
+    dashed_line(p, {250, 0}, {250, h}, 4, 26, 14, ink::line_yellow);
+    label(p, {290, 70}, QStringLiteral("公交"), 26, ink::line_yellow, ink::asphalt);
+    label(p, {290, 104}, QStringLiteral("专用"), 26, ink::line_yellow, ink::asphalt);
+    bus_top(p, {290, 180}, 0, 78, 26, QColor(0x2a, 0x9a, 0x5a));
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {210, 160}, 0, own);
+}
+
+void left_turn_waiting(QPainter& p, const QSize& size) {
+    ground(p, size, ink::pavement);
+    const double w = size.width(), h = size.height();
+    road_up(p, 100, 340, h);
+    road_across(p, 20, 110, w);
+    p.fillRect(QRectF(100, 16, 240, 98), ink::asphalt);
+    solid_line(p, {216, 150}, {216, h}, 3, ink::line_yellow);
+    solid_line(p, {224, 150}, {224, h}, 3, ink::line_yellow);
+    solid_line(p, {282, 150}, {282, h}, 3, ink::line_white);
+    solid_line(p, {226, 150}, {340, 150}, 6, ink::line_white);  // stop line
+    // The waiting area: two dashed lines from our left-turn lane into the junction, closed by a
+    // dashed line of its own.
+    dashed_line(p, {226, 146}, {214, 70}, 3, 10, 8, ink::line_white);
+    dashed_line(p, {282, 146}, {262, 70}, 3, 10, 8, ink::line_white);
+    dashed_line(p, {214, 70}, {262, 70}, 3, 10, 8, ink::line_white);
+    label(p, {240, 92}, QStringLiteral("左弯待转区"), 12, ink::line_white, ink::asphalt);
+    fill_path(p, turn_arrow(254, 214, 172, -1), ink::line_white);
+    fill_path(p, straight_arrow(312, 214, 164), ink::line_white);
+}
+
+void deceleration_lines(QPainter& p, const QSize& size) {
+    ground(p, size, ink::grass);
+    const double h = size.height();
+    road_up(p, 110, 290, h);
+    dashed_line(p, {200, 0}, {200, h}, 3, 22, 18, ink::line_yellow);
+    // Transverse dashed lines across our lane, closer together nearer the hazard.
+    double y = 170;
+    for (double gap : {30.0, 26.0, 22.0, 18.0, 15.0})
+        dashed_line(p, {204, y}, {288, y}, 5, 10, 6, ink::line_white), y -= gap;
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {246, 200}, 0, own);
+}
+
+void lane_solid(QPainter& p, const QSize& size) {
+    ground(p, size, ink::pavement);
+    const double w = size.width(), h = size.height();
+    road_up(p, 100, 340, h);
+    road_across(p, 8, 60, w);
+    p.fillRect(QRectF(100, 4, 240, 60), ink::asphalt);
+    solid_line(p, {216, 74}, {216, h}, 3, ink::line_yellow);
+    solid_line(p, {224, 74}, {224, h}, 3, ink::line_yellow);
+    // Near the stop line the lane lines turn from dashed to solid.
+    solid_line(p, {282, 74}, {282, 170}, 3, ink::line_white);
+    dashed_line(p, {282, 170}, {282, h}, 3, 18, 14, ink::line_white);
+    solid_line(p, {226, 74}, {340, 74}, 6, ink::line_white);
+    fill_path(p, turn_arrow(254, 150, 100, -1), ink::line_white);
+    fill_path(p, straight_arrow(312, 150, 96), ink::line_white);
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {312, 196}, 0, own);
+}
+
+void crosswalk_lines(QPainter& p, const QSize& size) {
+    ground(p, size, ink::pavement);
+    const double w = size.width();
+    road_across(p, 40, 180, w);
+    dashed_line(p, {0, 110}, {w, 110}, 3, 26, 20, ink::line_yellow);
+    zebra(p, QRectF(170, 44, 60, 132), false, 10, 10);
+    const QColor shirts[] = {QColor(0xe0, 0x60, 0x40), QColor(0x40, 0x90, 0xd0)};
+    person_top(p, {200, 80}, 180, 22, shirts[0], 0.3);
+    person_top(p, {196, 150}, 0, 22, shirts[1], 0.7);
+    CarLook own;
+    own.body = ink::own_car;
+    own.brake = true;
+    car_top(p, {120, 145}, 90, own);
+}
+
+// --- situations on the road --------------------------------------------------------------------
+
+void wrong_side(QPainter& p, const QSize& size) {
+    ground(p, size, ink::grass);
+    const double w = size.width();
+    road_across(p, 46, 174, w);
+    dashed_line(p, {0, 110}, {w, 110}, 4, 30, 24, ink::line_yellow, 10);
+    // The red car heads right in the upper lane, which belongs to traffic heading left.
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {150, 80}, 90, own);
+    CarLook oncoming;
+    car_top(p, {340, 80}, 270, oncoming);
+    CarLook same;
+    same.body = ink::grey_car;
+    car_top(p, {60, 140}, 90, same);
+}
+
+void double_solid_overtake(QPainter& p, const QSize& size) {
+    ground(p, size, ink::grass);
+    const double w = size.width();
+    road_across(p, 46, 174, w);
+    solid_line(p, {0, 105}, {w, 105}, 4, ink::line_yellow);
+    solid_line(p, {0, 115}, {w, 115}, 4, ink::line_yellow);
+    truck_top(p, {220, 140}, 90, 80, 28, QColor(0xe0, 0xa0, 0x20), QColor(0xc8, 0xc8, 0xc0));
+    // The red car has crossed the double line to pass the lorry.
+    CarLook own;
+    own.body = ink::own_car;
+    own.left_signal = true;
+    car_top(p, {180, 92}, 80, own);
+}
+
+void emergency_lane(QPainter& p, const QSize& size) {
+    ground(p, size, ink::grass);
+    const double h = size.height();
+    road_up(p, 80, 340, h);
+    solid_line(p, {92, 0}, {92, h}, 3, ink::line_white);
+    dashed_line(p, {170, 0}, {170, h}, 3, 30, 20, ink::line_white);
+    dashed_line(p, {250, 0}, {250, h}, 3, 30, 20, ink::line_white);
+    solid_line(p, {300, 0}, {300, h}, 5, ink::line_white);  // edge of the carriageway
+    for (double y : {40.0, 110.0, 180.0}) {
+        CarLook queue;
+        queue.body = y == 110.0 ? ink::grey_car : ink::blue_car;
+        car_top(p, {210, y}, 0, queue);
+        CarLook queue2;
+        queue2.body = ink::blue_car;
+        car_top(p, {130, y + 20}, 0, queue2);
+    }
+    // The red car drives past the queue in the emergency lane.
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {320, 90}, 0, own);
+    label(p, {320, 190}, QStringLiteral("应急车道"), 12, ink::line_white, ink::asphalt);
+}
+
+void junction_parking(QPainter& p, const QSize& size) {
+    ground(p, size, ink::pavement);
+    const double w = size.width(), h = size.height();
+    road_up(p, 150, 250, h);
+    road_across(p, 20, 100, w);
+    p.fillRect(QRectF(150, 16, 100, 88), ink::asphalt);
+    dashed_line(p, {200, 104}, {200, h}, 3, 20, 16, ink::line_yellow);
+    dashed_line(p, {0, 60}, {150, 60}, 3, 20, 16, ink::line_yellow);
+    dashed_line(p, {250, 60}, {w, 60}, 3, 20, 16, ink::line_yellow);
+    // The red car is parked hard by the corner, a few metres from the junction.
+    CarLook own;
+    own.body = ink::own_car;
+    own.hazards = true;
+    car_top(p, {232, 136}, 0, own);
+    CarLook passing;
+    car_top(p, {90, 40}, 270, passing);
+}
+
+void bus_stop_parking(QPainter& p, const QSize& size) {
+    ground(p, size, ink::pavement);
+    const double w = size.width();
+    road_across(p, 40, 180, w);
+    dashed_line(p, {0, 110}, {w, 110}, 3, 26, 20, ink::line_yellow);
+    // The bus stop: a shelter and its sign on the pavement, the bay painted yellow.
+    p.fillRect(QRectF(150, 190, 120, 22), QColor(0x7a, 0x86, 0x90));
+    label(p, {210, 201}, QStringLiteral("公交车站"), 13, ink::white, QColor(0x7a, 0x86, 0x90));
+    p.setPen(QPen(ink::line_yellow, 3));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(130, 146, 160, 30));
+    CarLook own;
+    own.body = ink::own_car;
+    car_top(p, {210, 161}, 90, own);
+    bus_top(p, {60, 145}, 90, 80, 26, QColor(0x2a, 0x9a, 0x5a));
 }
 
 }  // namespace
@@ -207,6 +421,19 @@ QList<PictureEntry> marking_pictures() {
         {"mark_centre_double_solid.png", view, centre_double_solid},
         {"mark_centre_solid_dashed.png", view, centre_solid_dashed},
         {"mark_yield_line.png", view, yield_line},
+        {"mark_centre_single_solid.png", view, centre_single_solid},
+        {"mark_lane_dashed.png", view, lane_dashed},
+        {"mark_yellow_kerb.png", view, yellow_kerb},
+        {"mark_bus_lane.png", view, bus_lane},
+        {"mark_left_turn_waiting.png", QSize(440, 230), left_turn_waiting},
+        {"mark_deceleration.png", view, deceleration_lines},
+        {"mark_lane_solid.png", QSize(440, 230), lane_solid},
+        {"mark_crosswalk_lines.png", view, crosswalk_lines},
+        {"scene_wrong_side.png", view, wrong_side},
+        {"scene_double_solid_overtake.png", view, double_solid_overtake},
+        {"scene_emergency_lane.png", view, emergency_lane},
+        {"scene_junction_parking.png", view, junction_parking},
+        {"scene_bus_stop_parking.png", QSize(400, 220), bus_stop_parking},
     };
 }
 
