@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what a fresh Debian 12 machine lacks to build, run and test Trelvo.
+# Installs what a fresh Debian 12 machine lacks to build, run, test and package Trelvo.
 # Safe to run again: apt-get skips what is already there.
 set -euo pipefail
 
@@ -12,6 +12,7 @@ packages=(
   libgl-dev
   fonts-wqy-microhei fonts-arphic-uming fonts-arphic-ukai
   xvfb xauth x11-utils imagemagick
+  dpkg-dev fakeroot file lintian desktop-file-utils appstream xdotool
 )
 
 missing=()

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "bank_builder.h"
+#include "bank_carrier.h"
 #include "bank_checker.h"
 #include "csv.h"
 #include "fixture.h"
@@ -122,6 +123,9 @@ class TestBankctl final : public QObject {
     void check_finds_repeats_and_kinds();
     void check_judges_give_away_figures_data();
     void check_judges_give_away_figures();
+    void carry_moves_progress_by_question_data();
+    void carry_moves_progress_by_question();
+    void carry_failure_leaves_the_new_bank_alone();
 };
 
 void TestBankctl::csv_quoting() {
@@ -364,6 +368,113 @@ void TestBankctl::check_judges_give_away_figures() {
     for (const QString& f : check_sources(extra, true))
         if (f.contains(QStringLiteral("占"))) figures.append(f);
     QCOMPARE(figures, expected);
+}
+
+// Two banks built from the same sources: "old" with the learner's progress and "new" as a newer
+// package would bring it. Each row arranges both, carries, and reads one value from the new bank.
+void TestBankctl::carry_moves_progress_by_question_data() {
+    QTest::addColumn<QString>("arrange_old");
+    QTest::addColumn<QString>("arrange_new");
+    QTest::addColumn<QString>("probe");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("summary_part");
+
+    const QString seq_row = "SELECT type_answer || answer FROM xiaoche_sequence WHERE ref_id = 1";
+    QTest::newRow("answer and result carried")
+        << "UPDATE xiaoche_sequence SET type_answer = 2, answer = 'C' WHERE ref_id = 1"
+        << "" << seq_row << "2C"
+        << "转入答案 1 个";
+    QTest::newRow("a corrected key judges the answer again")
+        << "UPDATE xiaoche_sequence SET type_answer = 2, answer = 'C' WHERE ref_id = 1"
+        << "UPDATE questions SET answer = 'C' WHERE id = 1" << seq_row << "1C"
+        << "";
+    QTest::newRow("a question that changed its kind loses the answer")
+        << "UPDATE xiaoche_sequence SET type_answer = 1, answer = 'B' WHERE ref_id = 1"
+        << "UPDATE questions SET type_select = 2, answer = 'Y', question_a = '', question_b = '', "
+           "question_c = '', question_d = '' WHERE id = 1"
+        << seq_row << "0"
+        << "1 个答案未转入";
+    QTest::newRow("each table keeps its own answers")
+        << "UPDATE xiaoche_chapter_2 SET type_answer = 2, answer = 'N'"
+        << ""
+        << "SELECT (SELECT type_answer || answer FROM xiaoche_chapter_2) || '/' || "
+           "(SELECT type_answer || answer FROM xiaoche_sequence WHERE ref_id = 2)"
+        << "2N/0"
+        << "";
+    QTest::newRow("the resume marker follows its question to a new position")
+        << "UPDATE xiaoche_sequence SET position_prev = (ref_id = 2)"
+        << "UPDATE xiaoche_sequence SET id = id + 10; UPDATE xiaoche_sequence SET id = 11 - id"
+        << "SELECT group_concat(id || ':' || ref_id) FROM xiaoche_sequence WHERE position_prev = 1"
+        << "0:2"
+        << "";
+    QTest::newRow("a marker on a removed question leaves no marker")
+        << "UPDATE xiaoche_sequence SET position_prev = (ref_id = 2)"
+        << "DELETE FROM xiaoche_sequence WHERE ref_id = 2; UPDATE xiaoche_sequence SET "
+           "position_prev = 1"
+        << "SELECT count(*) FROM xiaoche_sequence WHERE position_prev = 1"
+        << "1"
+        << "";
+    QTest::newRow("wrong-answer book: ids without gaps, removed questions left out")
+        << "INSERT INTO xiaoche_error (id, type_answer, ref_id, answer) VALUES (0, 2, 4, 'Y'), "
+           "(1, 2, 1, 'A'), (2, 2, 2, 'N')"
+        << "DELETE FROM questions WHERE id = 4"
+        << "SELECT group_concat(id || ':' || ref_id || ':' || type_answer || answer, ' ') FROM "
+           "(SELECT * FROM xiaoche_error ORDER BY id)"
+        << "0:1:2A 1:2:2N"
+        << "错题本 2 题";
+    QTest::newRow("selected category carried by its code")
+        << "UPDATE car SET is_selected = (id = 3)"
+        << "UPDATE car SET id = id + 10; UPDATE car SET id = 13 - id"
+        << "SELECT group_concat(id || ':' || car_type) FROM car WHERE is_selected = 1"
+        << "0:5"
+        << "所选车型：安全文明驾驶常识类";
+    QTest::newRow("a table the new bank lacks is named")
+        << "UPDATE xiaoche_chapter_2 SET type_answer = 1, answer = 'Y'"
+        << "DROP TABLE xiaoche_chapter_2"
+        << "SELECT count(*) FROM xiaoche_sequence WHERE type_answer <> 0"
+        << "0"
+        << "其中的进度未转入：xiaoche_chapter_2";
+}
+
+void TestBankctl::carry_moves_progress_by_question() {
+    QFETCH(QString, arrange_old);
+    QFETCH(QString, arrange_new);
+    QFETCH(QString, probe);
+    QFETCH(QString, expected);
+    QFETCH(QString, summary_part);
+    QTemporaryDir src;
+    write_sources(src.path());
+    test::ProgramFolder old_folder, new_folder;
+    for (const auto* folder : {&old_folder, &new_folder})
+        QVERIFY(build_bank(src.path(), folder->bank_path(), false).ok);
+    for (const QString& sql : arrange_old.split(';', Qt::SkipEmptyParts)) old_folder.exec(sql);
+    for (const QString& sql : arrange_new.split(';', Qt::SkipEmptyParts)) new_folder.exec(sql);
+
+    const CarryReport report = carry_progress(old_folder.bank_path(), new_folder.bank_path());
+    QVERIFY2(report.ok, qPrintable(report.errors.join('\n')));
+    QCOMPARE(new_folder.scalar(probe).toString(), expected);
+    QVERIFY2(report.summary.join('\n').contains(summary_part),
+             qPrintable(report.summary.join('\n')));
+}
+
+void TestBankctl::carry_failure_leaves_the_new_bank_alone() {
+    QTemporaryDir src;
+    write_sources(src.path());
+    test::ProgramFolder folder;
+    QVERIFY(build_bank(src.path(), folder.bank_path(), false).ok);
+    QFile bank(folder.bank_path());
+    QVERIFY(bank.open(QIODevice::ReadOnly));
+    const QByteArray before = bank.readAll();
+    bank.close();
+
+    const QString not_a_bank = folder.path() + "/not_a_bank.rar";
+    write(not_a_bank, "这不是题库");
+    for (const QString& old : {folder.path() + "/missing.rar", not_a_bank, folder.bank_path()}) {
+        const CarryReport report = carry_progress(old, folder.bank_path());
+        QVERIFY2(!report.ok && !report.errors.isEmpty(), qPrintable(old));
+    }
+    QVERIFY(bank.open(QIODevice::ReadOnly));
+    QCOMPARE(bank.readAll(), before);
 }
 
 QTEST_MAIN(TestBankctl)

@@ -1,3 +1,4 @@
+#include "app/command_line.h"
 #include "app/navigation.h"
 #include "core/app_context.h"
 #include "core/app_error.h"
@@ -9,7 +10,8 @@ int main(int argc, char** argv) {
     trelvo::TrelvoApplication app(argc, argv);
     trelvo::init_screens();
     try {
-        trelvo::AppContext context(QCoreApplication::applicationDirPath());
+        trelvo::AppContext context(trelvo::program_folder_from(
+            QCoreApplication::arguments().mid(1), QCoreApplication::applicationDirPath()));
         trelvo::install_navigation(context);
         auto* menu = new trelvo::MainControl(context);
         if (qEnvironmentVariableIsSet("TRELVO_EXIT_AFTER_FIRST_PAINT"))

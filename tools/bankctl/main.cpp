@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "bank_builder.h"
+#include "bank_carrier.h"
 #include "bank_checker.h"
 
 namespace {
@@ -20,6 +21,7 @@ int usage() {
               "  bankctl build [--force] <数据目录> <题库文件>   由 CSV "
               "生成题库（已存在时不覆盖，除非 --force）\n"
               "  bankctl check [--no-pools] [--folder <程序目录>] <题库文件>   检查题库\n"
+              "  bankctl carry <旧题库> <新题库>   把旧题库中的练习进度按题号转入新题库\n"
               "\n"
               "check 除表结构外还检查：同一车型顺序练习中文字题题干重复；题干相同而正确答案不同"
               "（任何车型之间）；小车、货车、客车、摩托车题库中的多选题；以及各考试题库的"
@@ -69,6 +71,17 @@ int main(int argc, char** argv) {
             return 1;
         }
         print(stdout, QStringLiteral("检查通过：%1").arg(args[0]));
+        return 0;
+    }
+    if (command == QLatin1String("carry")) {
+        if (args.size() != 2) return usage();
+        const auto report = trelvo::bankkit::carry_progress(args[0], args[1]);
+        for (const QString& e : report.errors) print(stderr, e);
+        if (!report.ok) {
+            print(stderr, QStringLiteral("转入失败，新题库未改动"));
+            return 1;
+        }
+        for (const QString& s : report.summary) print(stdout, s);
         return 0;
     }
     return usage();

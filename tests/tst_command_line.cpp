@@ -1,0 +1,83 @@
+// The start-up options: which program folder the program runs in.
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/command_line.h"
+#include "core/app_error.h"
+
+using namespace trelvo;
+
+class TestCommandLine final : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void chooses_the_folder_data();
+    void chooses_the_folder();
+    void refuses_bad_arguments_data();
+    void refuses_bad_arguments();
+
+  private:
+    QTemporaryDir exe_dir_;
+    QTemporaryDir user_dir_;
+};
+
+// Arguments and expectations say USER and EXE for the two temporary folders.
+static QStringList expand(const QStringList& args, const QString& user, const QString& exe) {
+    QStringList out;
+    for (const QString& a : args)
+        out << QString(a).replace(QLatin1String("USER"), user).replace(QLatin1String("EXE"), exe);
+    return out;
+}
+
+void TestCommandLine::chooses_the_folder_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("none: the executable's folder") << QStringList{} << "EXE";
+    QTest::newRow("--folder DIR") << QStringList{"--folder", "USER"} << "USER";
+    QTest::newRow("--folder=DIR") << QStringList{"--folder=USER"} << "USER";
+    QTest::newRow("trailing slash and dots") << QStringList{"--folder", "USER/./"} << "USER";
+    QTest::newRow("blanks and Chinese")
+        << QStringList{"--folder", "USER/我的 目录"} << "USER/我的 目录";
+}
+
+void TestCommandLine::chooses_the_folder() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, expected);
+    QVERIFY(QDir(user_dir_.path()).mkpath(QStringLiteral("我的 目录")));
+    const QString user = user_dir_.path(), exe = exe_dir_.path();
+    QCOMPARE(program_folder_from(expand(arguments, user, exe), exe),
+             QDir::cleanPath(expand({expected}, user, exe).first()));
+}
+
+void TestCommandLine::refuses_bad_arguments_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("message_part");
+    QTest::newRow("missing value") << QStringList{"--folder"} << QStringLiteral("缺少程序目录");
+    QTest::newRow("empty value") << QStringList{"--folder="} << QStringLiteral("缺少程序目录");
+    QTest::newRow("unknown option")
+        << QStringList{"--fodler", "USER"} << QStringLiteral("无法识别的参数“--fodler”");
+    QTest::newRow("given twice") << QStringList{"--folder", "USER", "--folder", "USER"}
+                                 << QStringLiteral("只能给出一次");
+    QTest::newRow("no such folder")
+        << QStringList{"--folder", "USER/没有"} << QStringLiteral("程序目录不存在");
+    QTest::newRow("a file, not a folder")
+        << QStringList{"--folder", "USER/file"} << QStringLiteral("程序目录不存在");
+}
+
+void TestCommandLine::refuses_bad_arguments() {
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, message_part);
+    QFile file(user_dir_.filePath(QStringLiteral("file")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    try {
+        program_folder_from(expand(arguments, user_dir_.path(), exe_dir_.path()), exe_dir_.path());
+        QFAIL("the arguments were accepted");
+    } catch (const AppError& error) {
+        QVERIFY2(error.message().contains(message_part), qPrintable(error.message()));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_command_line.moc"
