@@ -35,6 +35,7 @@ struct Program {
     int ended = 0;
     QList<QUrl> opened;
     bool open_succeeds = true;
+    MessageLog messages;
 
     explicit Program(const QList<test::CarRow>& cars) {
         folder.paint_skins();
@@ -44,12 +45,14 @@ struct Program {
     void restart() {
         app = std::make_unique<AppContext>(folder.path());
         install_navigation(*app);
+        messages.install(*app);
         app->end_program = [this] { ++ended; };
         app->open_url = [this](const QUrl& url) {
             opened.append(url);
             return open_succeeds;
         };
     }
+    ~Program() { close_all_screens(); }
     int selected_row() const {
         const QVariantList rows = folder.column("SELECT id FROM car WHERE is_selected = TRUE");
         return rows.size() == 1 ? rows[0].toInt() : -100 - int(rows.size());

@@ -78,12 +78,14 @@ struct Practice {
     test::ProgramFolder folder;
     std::unique_ptr<AppContext> app;
     QList<ManualTicker*> tickers;
+    MessageLog messages;
 
     Practice() {
         folder.paint_skins();
         folder.create_bank(test::four_categories(0));
         app = std::make_unique<AppContext>(folder.path());
         install_navigation(*app);
+        messages.install(*app);
         app->end_program = [] {};
         app->make_ticker = [this](QObject* parent) -> Ticker* {
             auto* t = new ManualTicker(parent);
@@ -106,6 +108,7 @@ struct Practice {
                     {name, small_car + row});
         write_file(folder.path() + "/tr/" + name, QByteArray(1, 'T') + png_bytes(w, h));
     }
+    ~Practice() { close_all_screens(); }
 };
 
 }  // namespace

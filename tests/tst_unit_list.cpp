@@ -49,12 +49,14 @@ struct Program {
     test::ProgramFolder folder;
     std::unique_ptr<AppContext> app;
     int ended = 0;
+    MessageLog messages;
 
     explicit Program(int selected_row = 0) {
         folder.paint_skins();
         folder.create_bank(test::four_categories(selected_row));
         app = std::make_unique<AppContext>(folder.path());
         install_navigation(*app);
+        messages.install(*app);
         app->end_program = [this] { ++ended; };
         app->make_ticker = [](QObject* parent) -> Ticker* { return new ManualTicker(parent); };
     }
@@ -70,6 +72,7 @@ struct Program {
     }
 
     int count(const QString& sql) const { return folder.scalar(sql).toInt(); }
+    ~Program() { close_all_screens(); }
 };
 
 ManualTicker* ticker(QObject* screen, const char* name) {
@@ -83,10 +86,7 @@ class TestUnitList final : public QObject {
 
   private slots:
     void init() { set_car_type(0); }
-    void cleanup() {
-        for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-        settle();
-    }
+    void cleanup() { close_all_screens(); }
 
     void unit_split_data();
     void unit_split();
@@ -465,6 +465,23 @@ void TestUnitList::clean_record() {
     StudyUnit* screen = program.unit_list(sequence);
     QCOMPARE(texts(screen, "label_num_not", 3), (QStringList{"0", "80", "50"}));
 
+    // Asked first, naming the practice and how many answers go; 取消 changes nothing. Neither a
+    // right nor a middle click is a click.
+    QTest::mouseClick(box(screen, "img_clean_record"), Qt::RightButton, {}, QPoint(4, 4));
+    QTest::mouseClick(box(screen, "img_clean_record"), Qt::MiddleButton, {}, QPoint(4, 4));
+    QCOMPARE(program.messages.shown.size(), 0);
+    click(box(screen, "img_clean_record"));
+    QCOMPARE(program.messages.shown.size(), 1);
+    const Message& question = program.messages.shown[0];
+    QCOMPARE(question.kind, Message::Kind::confirm);
+    QVERIFY2(question.text.contains(QStringLiteral("小车类 顺序练习")), qPrintable(question.text));
+    QVERIFY2(question.text.contains(QStringLiteral("已作答的 120 道题")), qPrintable(question.text));
+    QCOMPARE(program.count("SELECT count(*) FROM xiaoche_sequence WHERE type_answer <> 0"), 120);
+    QCOMPARE(program.folder.column("SELECT id FROM xiaoche_sequence WHERE position_prev = TRUE"),
+             QVariantList{57});
+    QVERIFY(!label(screen, "label_clean_record")->isVisible());
+
+    program.messages.answer = [](const Message&) { return true; };
     click(box(screen, "img_clean_record"));
     QCOMPARE(program.count(
                  "SELECT count(*) FROM xiaoche_sequence WHERE type_answer <> 0 OR answer <> ''"),
@@ -514,6 +531,14 @@ void TestUnitList::delete_error_book() {
     screen->show();
     QVERIFY(!label(screen, "label_empty")->isVisible());
 
+    click(box(screen, "img_delete_error"));  // answered 取消
+    QCOMPARE(program.messages.count(Message::Kind::confirm), 1);
+    QVERIFY2(program.messages.shown[0].text.contains(QStringLiteral("全部 150 道错题")),
+             qPrintable(program.messages.shown[0].text));
+    QCOMPARE(program.count("SELECT count(*) FROM xiaoche_error"), 150);
+    QVERIFY(!label(screen, "label_empty")->isVisible());
+
+    program.messages.answer = [](const Message&) { return true; };
     click(box(screen, "img_delete_error"));
     QVERIFY(label(screen, "label_empty")->isVisible());
     QVERIFY(label(screen, "label_empty")->text().startsWith(QStringLiteral("错题本中还没有题目")));
