@@ -41,6 +41,9 @@ int primary_code(const QSqlError& error) {
 
 // The driver's result codes in the words a learner can act on.
 QString plain_reason(const QSqlError& error) {
+    if (error.nativeErrorCode() == QString::number(SQLITE_READONLY_DIRECTORY) ||
+        error.nativeErrorCode() == QString::number(SQLITE_IOERR_ACCESS))
+        return QStringLiteral("题库所在的文件夹不能写入（只读或属于其他用户）");
     switch (primary_code(error)) {
         case SQLITE_PERM:
         case SQLITE_AUTH:
@@ -77,6 +80,7 @@ sqlite3* native_handle(const QSqlDatabase& db) {
 // A bank is passed around between learners, so it is untrusted input: triggers and views in it
 // may not call functions with side effects, nor load extensions, nor rewrite the schema.
 void harden(sqlite3* handle) {
+    sqlite3_extended_result_codes(handle, 1);  // tells a read-only folder from a read-only file
     sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_db_config(handle, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
     sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
