@@ -16,6 +16,7 @@
 #include "core/twips.h"
 #include "fixture.h"
 #include "menu/main_control.h"
+#include "menu/select_car.h"
 #include "practice/study.h"
 #include "practice/study_unit.h"
 #include "practice/tile_list.h"
@@ -108,6 +109,8 @@ class TestUnitList final : public QObject {
     void delete_error_book();
     void long_tables_scroll_data();
     void long_tables_scroll();
+    void one_screen_per_click_data();
+    void one_screen_per_click();
 };
 
 void TestUnitList::unit_split_data() {
@@ -606,6 +609,61 @@ void TestUnitList::long_tables_scroll() {
     QCOMPARE(studies.size(), 1);
     QCOMPARE(int(studies[0]->first_id()), 100 * last);
     QCOMPARE(int(studies[0]->last_id()), rows - 1);
+}
+
+void TestUnitList::one_screen_per_click_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("顺序练习") << "main_control" << "img_sequence" << "study_unit";
+    QTest::newRow("错题练习") << "main_control" << "img_error" << "study_unit";
+    QTest::newRow("切换车型") << "main_control" << "img_type_car" << "select_car";
+    QTest::newRow("a category tile") << "select_car" << "img_select_car_2" << "main_control";
+    QTest::newRow("a unit tile") << "study_unit" << "img_unit_0" << "study";
+    QTest::newRow("a unit's label") << "study_unit" << "label_num_not_0" << "study";
+    QTest::newRow("unit list 返回主页") << "study_unit" << "img_return" << "main_control";
+    QTest::newRow("practice 返回主页") << "study" << "cmd_end" << "main_control";
+}
+
+// A quick double click queues its second click before the first is handled: the screen that the
+// first click sends away must not act on the second.
+void TestUnitList::one_screen_per_click() {
+    QFETCH(QString, start);
+    QFETCH(QString, control);
+    QFETCH(QString, opened);
+    Program program;
+    program.folder.exec("CREATE TABLE writes (n INTEGER)");
+    for (const char* table : {"car", "xiaoche_sequence"})
+        program.folder.exec(QStringLiteral("CREATE TRIGGER count_%1 AFTER UPDATE ON %1 "
+                                           "BEGIN INSERT INTO writes VALUES (1); END")
+                                .arg(QLatin1String(table)));
+    QWidget* screen = nullptr;
+    if (start == "main_control") screen = new MainControl(*program.app);
+    if (start == "study_unit") screen = program.unit_list(sequence);
+    if (start == "select_car") {
+        auto* s = new SelectCar(*program.app);
+        s->init("car");
+        screen = s;
+    }
+    if (start == "study") {
+        auto* s = new Study(*program.app);
+        s->init(sequence, 0, 11);
+        screen = s;
+    }
+    screen->show();
+    settle();
+
+    queue_clicks(child(screen, control), 2);
+    settle();
+    QStringList open;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) open << w->objectName();
+    QCOMPARE(open, QStringList{opened});
+    // Each save runs as one transaction of several updates; a second save would double them.
+    const int writes = program.count("SELECT count(*) FROM writes");
+    if (start == "study") QCOMPARE(writes, 12 + 1);
+    else if (start == "select_car") QCOMPARE(writes, 2);
+    else QCOMPARE(writes, 0);
 }
 
 int main(int argc, char** argv) {
