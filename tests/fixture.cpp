@@ -1,19 +1,20 @@
 #include "fixture.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QColor>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
-#include <QDirIterator>
-#include <QFileInfo>
 #include <atomic>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "core/bank_schema.h"
 

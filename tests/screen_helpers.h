@@ -74,8 +74,8 @@ struct MessageLog {
 inline void queue_clicks(QWidget* w, int clicks, QPoint at = {4, 4}) {
     const QPointF global = w->mapToGlobal(QPointF(at));
     for (int i = 0; i < clicks; ++i) {
-        QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonPress, QPointF(at), global,
-                                                       Qt::LeftButton, Qt::LeftButton, {}));
+        QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonPress, QPointF(at),
+                                                       global, Qt::LeftButton, Qt::LeftButton, {}));
         QCoreApplication::postEvent(w, new QMouseEvent(QEvent::MouseButtonRelease, QPointF(at),
                                                        global, Qt::LeftButton, Qt::NoButton, {}));
     }

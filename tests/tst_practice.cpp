@@ -747,7 +747,8 @@ void TestPractice::null_stem_is_an_error() {
     } catch (const AppError& e) {
         QCOMPARE(e.message(), QStringLiteral("题库数据不完整"));
     }
-    QCOMPARE(run.read_question(3).options[0], QString());  // Null options of choice questions may be
+    QCOMPARE(run.read_question(3).options[0],
+             QString());  // Null options of choice questions may be
 }
 
 // Each way a save can fail for a reason outside the program: made to fail before the practice
@@ -755,10 +756,14 @@ void TestPractice::null_stem_is_an_error() {
 void TestPractice::failed_save_keeps_the_run_data() {
     QTest::addColumn<QString>("cause");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("read-only file") << "file" << "只读";
-    QTest::newRow("read-only folder") << "folder" << "文件夹不能写入";
-    QTest::newRow("write lock") << "writer" << "被其他程序占用";
-    QTest::newRow("reader holding on") << "reader" << "被其他程序占用";
+    QTest::newRow("read-only file") << "file"
+                                    << "只读";
+    QTest::newRow("read-only folder") << "folder"
+                                      << "文件夹不能写入";
+    QTest::newRow("write lock") << "writer"
+                                << "被其他程序占用";
+    QTest::newRow("reader holding on") << "reader"
+                                       << "被其他程序占用";
 }
 
 void TestPractice::failed_save_keeps_the_run() {
@@ -772,7 +777,8 @@ void TestPractice::failed_save_keeps_the_run() {
     auto block = [&] {
         if (cause == "file") set_writable(p.folder.bank_path(), false);
         if (cause == "folder") set_writable(aces, false);
-        if (cause == "writer") lock = std::make_unique<BankLock>(p.folder.bank_path(), "BEGIN IMMEDIATE");
+        if (cause == "writer")
+            lock = std::make_unique<BankLock>(p.folder.bank_path(), "BEGIN IMMEDIATE");
         if (cause == "reader") lock = std::make_unique<BankLock>(p.folder.bank_path(), "BEGIN");
     };
     auto mend = [&] {

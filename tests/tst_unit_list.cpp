@@ -478,7 +478,8 @@ void TestUnitList::clean_record() {
     const Message& question = program.messages.shown[0];
     QCOMPARE(question.kind, Message::Kind::confirm);
     QVERIFY2(question.text.contains(QStringLiteral("小车类 顺序练习")), qPrintable(question.text));
-    QVERIFY2(question.text.contains(QStringLiteral("已作答的 120 道题")), qPrintable(question.text));
+    QVERIFY2(question.text.contains(QStringLiteral("已作答的 120 道题")),
+             qPrintable(question.text));
     QCOMPARE(program.count("SELECT count(*) FROM xiaoche_sequence WHERE type_answer <> 0"), 120);
     QCOMPARE(program.folder.column("SELECT id FROM xiaoche_sequence WHERE position_prev = TRUE"),
              QVariantList{57});
@@ -615,14 +616,30 @@ void TestUnitList::one_screen_per_click_data() {
     QTest::addColumn<QString>("start");
     QTest::addColumn<QString>("control");
     QTest::addColumn<QString>("opened");
-    QTest::newRow("顺序练习") << "main_control" << "img_sequence" << "study_unit";
-    QTest::newRow("错题练习") << "main_control" << "img_error" << "study_unit";
-    QTest::newRow("切换车型") << "main_control" << "img_type_car" << "select_car";
-    QTest::newRow("a category tile") << "select_car" << "img_select_car_2" << "main_control";
-    QTest::newRow("a unit tile") << "study_unit" << "img_unit_0" << "study";
-    QTest::newRow("a unit's label") << "study_unit" << "label_num_not_0" << "study";
-    QTest::newRow("unit list 返回主页") << "study_unit" << "img_return" << "main_control";
-    QTest::newRow("practice 返回主页") << "study" << "cmd_end" << "main_control";
+    QTest::newRow("顺序练习") << "main_control"
+                              << "img_sequence"
+                              << "study_unit";
+    QTest::newRow("错题练习") << "main_control"
+                              << "img_error"
+                              << "study_unit";
+    QTest::newRow("切换车型") << "main_control"
+                              << "img_type_car"
+                              << "select_car";
+    QTest::newRow("a category tile") << "select_car"
+                                     << "img_select_car_2"
+                                     << "main_control";
+    QTest::newRow("a unit tile") << "study_unit"
+                                 << "img_unit_0"
+                                 << "study";
+    QTest::newRow("a unit's label") << "study_unit"
+                                    << "label_num_not_0"
+                                    << "study";
+    QTest::newRow("unit list 返回主页") << "study_unit"
+                                        << "img_return"
+                                        << "main_control";
+    QTest::newRow("practice 返回主页") << "study"
+                                       << "cmd_end"
+                                       << "main_control";
 }
 
 // A quick double click queues its second click before the first is handled: the screen that the
@@ -661,9 +678,12 @@ void TestUnitList::one_screen_per_click() {
     QCOMPARE(open, QStringList{opened});
     // Each save runs as one transaction of several updates; a second save would double them.
     const int writes = program.count("SELECT count(*) FROM writes");
-    if (start == "study") QCOMPARE(writes, 12 + 1);
-    else if (start == "select_car") QCOMPARE(writes, 2);
-    else QCOMPARE(writes, 0);
+    if (start == "study")
+        QCOMPARE(writes, 12 + 1);
+    else if (start == "select_car")
+        QCOMPARE(writes, 2);
+    else
+        QCOMPARE(writes, 0);
 }
 
 int main(int argc, char** argv) {

@@ -38,9 +38,10 @@ bool AppContext::save(QWidget* parent, const QString& what, const std::function<
             Message m;
             m.kind = Message::Kind::retry;
             m.title = QStringLiteral("Trelvo驾考软件 - 无法保存");
-            m.text = QStringLiteral("%1失败，您的答题记录仍保留在本窗口中。\n\n"
-                                    "文件：%2\n原因：%3\n\n"
-                                    "排除原因后请点“重试”；点“取消”可留在本窗口，稍后再保存。")
+            m.text = QStringLiteral(
+                         "%1失败，您的答题记录仍保留在本窗口中。\n\n"
+                         "文件：%2\n原因：%3\n\n"
+                         "排除原因后请点“重试”；点“取消”可留在本窗口，稍后再保存。")
                          .arg(what, QDir::toNativeSeparators(bank_.path()), reason);
             m.details = error.cause();
             if (!show_message(parent, m)) return false;
@@ -54,11 +55,12 @@ void AppContext::warn_when_read_only(QWidget* parent) {
     Message m;
     m.kind = Message::Kind::information;
     m.title = QStringLiteral("Trelvo驾考软件 - 无法保存练习记录");
-    m.text = QStringLiteral("在这个文件夹中无法保存练习记录：%1。\n\n"
-                            "题库文件：%2\n\n"
-                            "您仍可以练习和模拟考试，但答题记录、错题本和车型选择都不会被保存。"
-                            "要保存它们，请让题库文件和它所在的文件夹可以写入，或把整个程序文件夹"
-                            "复制到您自己的文件夹（例如主目录）中再从那里运行。")
+    m.text = QStringLiteral(
+                 "在这个文件夹中无法保存练习记录：%1。\n\n"
+                 "题库文件：%2\n\n"
+                 "您仍可以练习和模拟考试，但答题记录、错题本和车型选择都不会被保存。"
+                 "要保存它们，请让题库文件和它所在的文件夹可以写入，或把整个程序文件夹"
+                 "复制到您自己的文件夹（例如主目录）中再从那里运行。")
                  .arg(problem, QDir::toNativeSeparators(bank_.path()));
     show_message(parent, m);
 }

@@ -1,13 +1,13 @@
 #include "core/question_bank.h"
 
+#include <sqlite3.h>
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSqlError>
 #include <QSqlDriver>
+#include <QSqlError>
 #include <QUrl>
 #include <atomic>
-
-#include <sqlite3.h>
 
 #include "core/app_error.h"
 
@@ -227,15 +227,15 @@ QSqlDatabase QuestionBank::get_connection() {
         switch (primary_code(error)) {
             case SQLITE_BUSY:
             case SQLITE_LOCKED:
-                fail_opening(db, QStringLiteral("题库文件正被其他程序占用"),
-                             QStringLiteral("另一个程序正在写入题库，请关闭它后重新启动本程序。") +
-                                 driver,
-                             plain_reason(error));
+                fail_opening(
+                    db, QStringLiteral("题库文件正被其他程序占用"),
+                    QStringLiteral("另一个程序正在写入题库，请关闭它后重新启动本程序。") + driver,
+                    plain_reason(error));
             case SQLITE_CORRUPT:
-                fail_opening(db, QStringLiteral("题库文件已损坏"),
-                             QStringLiteral("请从备份中恢复题库文件，或用 bankctl check 检查它。") +
-                                 driver,
-                             plain_reason(error));
+                fail_opening(
+                    db, QStringLiteral("题库文件已损坏"),
+                    QStringLiteral("请从备份中恢复题库文件，或用 bankctl check 检查它。") + driver,
+                    plain_reason(error));
             case SQLITE_NOTADB:
                 fail_opening(db, QStringLiteral("题库文件格式不对"),
                              describe_foreign_file(path_) + driver, plain_reason(error));
@@ -250,7 +250,8 @@ QSqlDatabase QuestionBank::get_connection() {
         tables_.insert(name.toLower(), name);
     }
     probe = QSqlQuery();
-    if (!tables_.contains(QStringLiteral("questions")) || !tables_.contains(QStringLiteral("car"))) {
+    if (!tables_.contains(QStringLiteral("questions")) ||
+        !tables_.contains(QStringLiteral("car"))) {
         fail_opening(db, QStringLiteral("题库文件不是本程序的题库"),
                      QStringLiteral("这是一个 SQLite 数据库，但其中没有 questions 和 car 表（%1）")
                          .arg(path_),

@@ -2,10 +2,10 @@
 
 #include <QApplication>
 #include <QGuiApplication>
-#include <QWindow>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include "core/twips.h"
 

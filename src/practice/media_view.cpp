@@ -108,12 +108,15 @@ void MediaView::play(const QString& path) {
         player_->setLoops(QMediaPlayer::Infinite);
         // A file the player cannot read would otherwise leave a blank area with no word why.
         const QString name = info.fileName();
-        connect(player_, &QMediaPlayer::errorOccurred, this,
-                [this, name] { QMetaObject::invokeMethod(this, [this, name] { fail_video(name); }, Qt::QueuedConnection); });
+        connect(player_, &QMediaPlayer::errorOccurred, this, [this, name] {
+            QMetaObject::invokeMethod(
+                this, [this, name] { fail_video(name); }, Qt::QueuedConnection);
+        });
         connect(player_, &QMediaPlayer::mediaStatusChanged, this,
                 [this, name](QMediaPlayer::MediaStatus status) {
                     if (status == QMediaPlayer::InvalidMedia)
-                        QMetaObject::invokeMethod(this, [this, name] { fail_video(name); }, Qt::QueuedConnection);
+                        QMetaObject::invokeMethod(
+                            this, [this, name] { fail_video(name); }, Qt::QueuedConnection);
                 });
         player_->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
         player_->play();

@@ -216,8 +216,9 @@ bool StudyUnit::confirm(const QString& text) {
 
 bool StudyUnit::ask_and_clean_record() {
     QuestionBank& bank = app_.bank();
-    const qint16 answered = bank.scalar(
-        QStringLiteral("SELECT count(*) FROM %1 WHERE type_answer <> 0").arg(bank.table(table_name_)));
+    const qint16 answered =
+        bank.scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE type_answer <> 0")
+                        .arg(bank.table(table_name_)));
     // With nothing answered there is nothing to lose, and nothing to ask.
     if (answered > 0 &&
         !confirm(QStringLiteral("确定要清除“%1”的全部答题记录吗？\n\n"
@@ -233,8 +234,8 @@ bool StudyUnit::ask_and_delete_error() {
     QuestionBank& bank = app_.bank();
     const qint16 wrong = bank.count_rows(table_name_);
     if (wrong > 0 && !confirm(QStringLiteral("确定要删除错题本中的全部 %1 道错题吗？\n\n"
-                                "删除后无法恢复。")
-                     .arg(wrong)))
+                                             "删除后无法恢复。")
+                                  .arg(wrong)))
         return false;
     return app_.save(this, QStringLiteral("删除错题"), [this] { delete_error(); });
 }
