@@ -43,7 +43,7 @@ bool AppContext::save(QWidget* parent, const QString& what, const std::function<
                          "文件：%2\n原因：%3\n\n"
                          "排除原因后请点“重试”；点“取消”可留在本窗口，稍后再保存。")
                          .arg(what, QDir::toNativeSeparators(bank_.path()), reason);
-            m.details = error.cause();
+            m.details = QStringLiteral("技术细节：") + error.cause();
             if (!show_message(parent, m)) return false;
         }
     }
