@@ -365,7 +365,24 @@ void TestMenu::failed_save_keeps_the_old_selection() {
     screen->init("car");
     QVERIFY_THROWS_EXCEPTION(AppError, screen->save_selection());
     QCOMPARE(program.selected_row(), 1);
-    screen->close();
+
+    // Chosen on the screen: the learner is asked, and 取消 stays on the category list.
+    screen->show();
+    click(box(screen, "img_select_car_2"));
+    QCOMPARE(program.messages.count(Message::Kind::retry), 1);
+    QCOMPARE(open_screens<SelectCar>(), QList<SelectCar*>{screen});
+    QCOMPARE(open_screens<MainControl>().size(), 0);
+    QCOMPARE(program.selected_row(), 1);
+    // 重试 once the cause is gone saves the choice and goes back.
+    program.messages.answer = [&](const Message&) {
+        program.folder.exec("DROP TRIGGER refuse");
+        return true;
+    };
+    click(box(screen, "img_select_car_2"));
+    QCOMPARE(program.messages.count(Message::Kind::retry), 2);
+    QCOMPARE(program.selected_row(), 2);
+    QCOMPARE(open_screens<SelectCar>().size(), 0);
+    QCOMPARE(open_screens<MainControl>().size(), 1);
 }
 
 void TestMenu::exit_saves_and_ends() {
