@@ -39,7 +39,7 @@ bool AppContext::save(QWidget* parent, const QString& what, const std::function<
             m.kind = Message::Kind::retry;
             m.title = QStringLiteral("Trelvo驾考软件 - 无法保存");
             m.text = QStringLiteral(
-                         "%1失败，您的答题记录仍保留在本窗口中。\n\n"
+                         "%1失败，本窗口中的内容都还在，没有丢失。\n\n"
                          "文件：%2\n原因：%3\n\n"
                          "排除原因后请点“重试”；点“取消”可留在本窗口，稍后再保存。")
                          .arg(what, QDir::toNativeSeparators(bank_.path()), reason);

@@ -1,6 +1,5 @@
 #include "core/screen.h"
 
-#include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -84,10 +83,6 @@ void Screen::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     emit background_mouse_moved();
 }
-
-}  // namespace trelvo
-
-namespace trelvo {
 
 void Screen::begin_leaving() {
     if (leaving_) return;
