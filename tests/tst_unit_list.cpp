@@ -524,6 +524,15 @@ void TestUnitList::failed_clean_record_keeps_the_table() {
     QCOMPARE(program.folder.column("SELECT id FROM xiaoche_sequence WHERE position_prev = TRUE"),
              QVariantList{57});
     QCOMPARE(texts(screen, "label_num_not", 3), (QStringList{"0", "80", "50"}));
+
+    // From the button: agreed to, the reset fails; 取消 leaves the screen as it was, with no note.
+    program.messages.answer = [](const Message& m) { return m.kind == Message::Kind::confirm; };
+    click(box(screen, "img_clean_record"));
+    QCOMPARE(program.messages.count(Message::Kind::retry), 1);
+    QVERIFY(!label(screen, "label_clean_record")->isVisible());
+    QCOMPARE(texts(screen, "label_num_not", 3), (QStringList{"0", "80", "50"}));
+    QCOMPARE(program.count("SELECT count(*) FROM xiaoche_sequence WHERE type_answer = 1"), 120);
+    QVERIFY(screen->isVisible());
 }
 
 void TestUnitList::delete_error_book() {

@@ -204,7 +204,8 @@ QSqlDatabase QuestionBank::get_connection() {
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_name_);
     // mode=rw: open the existing file for reading and writing, never create an empty one.
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
+    db.setConnectOptions(
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busy_timeout_ms_));
     db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
                        QStringLiteral("?mode=rw"));
     ++times_opened_;
