@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libqt6sql6-sqlite libsqlite3-dev
   qt6-multimedia-dev libqt6multimediawidgets6 qml6-module-qtmultimedia
   qt6-image-formats-plugins
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav

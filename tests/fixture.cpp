@@ -1,8 +1,13 @@
 #include "fixture.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QColor>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QSqlDatabase>
@@ -208,6 +213,55 @@ QList<CarRow> four_categories(int selected_row) {
     QList<CarRow> rows = {{0}, {1}, {2}, {5}};
     if (selected_row >= 0) rows[selected_row].selected = true;
     return rows;
+}
+
+BankLock::BankLock(const QString& bank_path, const QString& begin)
+    : connection_(connection_for(bank_path)) {
+    QSqlDatabase db = QSqlDatabase::database(connection_);
+    run(db, begin);
+    // A reader's lock is taken by its first read, not by BEGIN.
+    run(db, QStringLiteral("SELECT count(*) FROM car")).next();
+}
+
+BankLock::~BankLock() {
+    release();
+}
+
+void BankLock::release() {
+    if (connection_.isEmpty()) return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connection_);
+        QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection_);
+    connection_.clear();
+}
+
+AsOrdinaryUser::AsOrdinaryUser(const ProgramFolder& folder) {
+    if (geteuid() != 0) return;
+    constexpr uid_t nobody = 65534;
+    auto own = [](const QString& path) {
+        if (::chown(QFile::encodeName(path).constData(), nobody, nobody) != 0)
+            qFatal("fixture: cannot hand %s over", qPrintable(path));
+    };
+    own(folder.path());
+    QDirIterator it(folder.path(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) own(it.next());
+    if (seteuid(nobody) != 0) qFatal("fixture: cannot act as an ordinary user");
+    switched_ = true;
+}
+
+AsOrdinaryUser::~AsOrdinaryUser() {
+    if (switched_ && seteuid(0) != 0) qFatal("fixture: cannot return to root");
+}
+
+void set_writable(const QString& path, bool writable) {
+    const bool folder = QFileInfo(path).isDir();
+    const mode_t mode = folder ? (writable ? 0755 : 0555) : (writable ? 0644 : 0444);
+    if (::chmod(QFile::encodeName(path).constData(), mode) != 0)
+        qFatal("fixture: cannot change %s", qPrintable(path));
 }
 
 }  // namespace trelvo::test

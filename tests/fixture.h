@@ -46,6 +46,38 @@ class ProgramFolder final {
     QString path_;
 };
 
+// Another program using the bank: a connection of its own that holds a transaction open, begun
+// with `begin` ("BEGIN IMMEDIATE" holds the write lock, "BEGIN EXCLUSIVE" keeps readers out as
+// well, "BEGIN" followed by a read holds a reader's lock), until release().
+class BankLock final {
+  public:
+    BankLock(const QString& bank_path, const QString& begin);
+    ~BankLock();
+    BankLock(const BankLock&) = delete;
+    BankLock& operator=(const BankLock&) = delete;
+    void release();
+
+  private:
+    QString connection_;
+};
+
+// File permissions do not bind root. While this lives, the process acts as an ordinary user that
+// owns the program folder, so a file or folder made read-only really is read-only. Without root
+// it does nothing.
+class AsOrdinaryUser final {
+  public:
+    explicit AsOrdinaryUser(const ProgramFolder& folder);
+    ~AsOrdinaryUser();
+    AsOrdinaryUser(const AsOrdinaryUser&) = delete;
+    AsOrdinaryUser& operator=(const AsOrdinaryUser&) = delete;
+
+  private:
+    bool switched_ = false;
+};
+
+// Makes a file or folder under the program folder read-only, or writable again.
+void set_writable(const QString& path, bool writable);
+
 // The four categories of a standard fixture with one of them selected.
 QList<CarRow> four_categories(int selected_row);
 

@@ -1,6 +1,8 @@
 // The bank tool: CSV reading, building a bank from text, and the checks of a bank file.
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -60,7 +62,10 @@ QStringList faults_after(const QString& sql) {
     write_sources(src.path());
     const auto report = build_bank(src.path(), folder.bank_path(), false);
     if (!report.ok) qFatal("fixture bank does not build: %s", qPrintable(report.errors.join('\n')));
-    for (const QString& statement : sql.split(';', Qt::SkipEmptyParts)) folder.exec(statement);
+    // A trigger's body has semicolons of its own.
+    const QStringList statements =
+        sql.startsWith("CREATE TRIGGER") ? QStringList{sql} : sql.split(';', Qt::SkipEmptyParts);
+    for (const QString& statement : statements) folder.exec(statement);
     CheckOptions options;
     options.check_pools = false;
     return check_bank(folder.bank_path(), options);
@@ -117,6 +122,8 @@ class TestBankctl final : public QObject {
     void build_names_the_faulty_source_line();
     void check_names_each_fault_data();
     void check_names_each_fault();
+    void check_reports_an_unknown_kind_as_such();
+    void check_decodes_every_picture_and_animation();
     void check_counts_exam_pools();
     void check_accepts_long_lists();
     void check_finds_repeats_and_kinds_data();
@@ -261,6 +268,10 @@ void TestBankctl::check_names_each_fault_data() {
                                                << "safe_error：表“safe_error”不存在";
     QTest::newRow("overflowing result") << "UPDATE keche_sequence SET type_answer = 40000"
                                         << "type_answer 必须是 0、1 或 2";
+    QTest::newRow("trigger") << "CREATE TRIGGER quiet AFTER UPDATE ON car BEGIN SELECT 1; END"
+                             << "题库文件：含有本程序不使用的触发器“quiet”（表 car）";
+    QTest::newRow("view") << "CREATE VIEW everything AS SELECT * FROM questions"
+                          << "题库文件：含有本程序不使用的视图“everything”";
 }
 
 void TestBankctl::check_names_each_fault() {
@@ -281,6 +292,52 @@ void TestBankctl::check_accepts_long_lists() {
         sql += QStringLiteral("INSERT INTO safe_special VALUES ('专项%1', 'safe_special_judge');")
                    .arg(i);
     QCOMPARE(faults_after(sql), QStringList());
+}
+
+void TestBankctl::check_reports_an_unknown_kind_as_such() {
+    const QStringList faults = faults_after("UPDATE questions SET type_select = 7 WHERE id = 1");
+    QCOMPARE(faults, QStringList{"questions 表 id=1：type_select 必须是 0、1 或 2"});
+}
+
+void TestBankctl::check_decodes_every_picture_and_animation() {
+    test::ProgramFolder folder;
+    QTemporaryDir src;
+    write_sources(src.path());
+    QVERIFY(build_bank(src.path(), folder.bank_path(), false).ok);
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    write(folder.path() + "/tr/good.png", QString());
+    QFile good(folder.path() + "/tr/good.png");
+    QVERIFY(good.open(QIODevice::WriteOnly));
+    good.write("T" + png);
+    good.close();
+    QFile bad(folder.path() + "/tr/bad.png");
+    QVERIFY(bad.open(QIODevice::WriteOnly));
+    bad.write("T" + png.left(30));
+    bad.close();
+    QFile gif(folder.path() + "/aces/bad.gif");
+    QVERIFY(gif.open(QIODevice::WriteOnly));
+    gif.write("GIF89a\x01\x00\x01\x00garbage");
+    gif.close();
+    folder.exec("UPDATE questions SET type_picture = 4, name_media = 'good.png' WHERE id = 1");
+    folder.exec("UPDATE questions SET type_picture = 4, name_media = 'bad.png' WHERE id = 2");
+    folder.exec("UPDATE questions SET type_picture = 5, name_media = 'bad.gif' WHERE id = 3");
+    folder.exec(
+        "UPDATE questions SET type_picture = 4, name_media = '../tr/good.png' WHERE id = 4");
+    CheckOptions options;
+    options.check_pools = false;
+    options.program_folder = folder.path();
+    const QStringList faults = check_bank(folder.bank_path(), options);
+    const QString all = faults.join('\n');
+    QCOMPARE(faults.size(), 3);
+    QVERIFY2(all.contains("questions 表 id=2：图片无法解码"), qPrintable(all));
+    QVERIFY2(all.contains("questions 表 id=3：动画无法解码"), qPrintable(all));
+    QVERIFY2(all.contains("questions 表 id=4：name_media“../tr/good.png”含有文件夹部分"),
+             qPrintable(all));
 }
 
 void TestBankctl::check_counts_exam_pools() {

@@ -1,8 +1,13 @@
 // Start-up state, lookups, the question-bank connection and the skin picture cache.
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QSqlDatabase>
 #include <QTest>
+#include <QTimer>
 
+#include "core/app_context.h"
 #include "core/app_error.h"
 #include "core/application.h"
 #include "core/car_type.h"
@@ -12,8 +17,11 @@
 #include "core/skin_images.h"
 #include "core/twips.h"
 #include "fixture.h"
+#include "screen_helpers.h"
 
 using namespace trelvo;
+
+Q_DECLARE_METATYPE(trelvo::Message::Kind)
 
 class TestCore final : public QObject {
     Q_OBJECT
@@ -31,6 +39,12 @@ class TestCore final : public QObject {
     void value_conventions();
     void unknown_tables_are_refused();
     void transaction_rolls_back_when_not_committed();
+    void busy_bank_at_start_is_reported_as_busy();
+    void shared_banks_are_untrusted();
+    void read_only_bank_is_announced_at_start_data();
+    void read_only_bank_is_announced_at_start();
+    void message_boxes_answer_esc_with_cancel_data();
+    void message_boxes_answer_esc_with_cancel();
 
     void skin_slots_fill_once_and_fail_while_missing();
     void design_pictures_are_compiled_in();
@@ -126,6 +140,27 @@ void TestCore::unusable_bank_files_data() {
                                  << "Access";
     QTest::newRow("text file") << QByteArray(4096, 'x') << true << "题库文件格式不对"
                                << "不是 SQLite";
+    QTest::newRow("empty file") << QByteArray("") << true << "题库文件是空的"
+                                << "0 字节";
+    QByteArray no_tables;  // a sound SQLite database that holds nothing of a bank
+    {
+        test::ProgramFolder scratch;
+        scratch.exec("PRAGMA user_version = 7");
+        QFile f(scratch.bank_path());
+        if (f.open(QIODevice::ReadOnly)) no_tables = f.readAll();
+    }
+    QTest::newRow("not a bank") << no_tables << true << "题库文件不是本程序的题库"
+                                << "questions";
+    QByteArray damaged;  // the header is sound, the table list behind it is not
+    {
+        test::ProgramFolder scratch;
+        scratch.create_bank(test::four_categories(0));
+        QFile f(scratch.bank_path());
+        if (f.open(QIODevice::ReadOnly)) damaged = f.readAll();
+        damaged.replace(100, 400, QByteArray(400, '\xA5'));
+    }
+    QTest::newRow("damaged") << damaged << true << "题库文件已损坏"
+                             << "malformed";
 }
 
 void TestCore::unusable_bank_files() {
@@ -146,6 +181,8 @@ void TestCore::unusable_bank_files() {
     } catch (const AppError& e) {
         QCOMPARE(e.message(), message);
         QVERIFY2(e.cause().contains(cause_part), qPrintable(e.cause()));
+        // The file holds the learner's progress: nothing invites them to throw it away.
+        QVERIFY(!(e.message() + e.cause()).contains(QStringLiteral("删除")));
     }
     // Nothing is created in place of a missing bank, and a foreign file is left as it was.
     QCOMPARE(QFile::exists(folder.bank_path()), create);
@@ -208,6 +245,107 @@ void TestCore::transaction_rolls_back_when_not_committed() {
     }
     QCOMPARE(folder.scalar("SELECT car_title FROM car WHERE id = 0").toString(),
              QStringLiteral("新标题"));
+}
+
+void TestCore::busy_bank_at_start_is_reported_as_busy() {
+    test::ProgramFolder folder;
+    folder.create_bank(test::four_categories(0));
+    QuestionBank bank(folder.bank_path());
+    bank.set_busy_timeout(50);
+    {
+        test::BankLock writer(folder.bank_path(), "BEGIN EXCLUSIVE");
+        try {
+            bank.get_connection();
+            QFAIL("a bank locked by another program was opened");
+        } catch (const AppError& e) {
+            QCOMPARE(e.message(), QStringLiteral("题库文件正被其他程序占用"));
+            QVERIFY2(e.cause().contains("locked"), qPrintable(e.cause()));  // the driver's words
+        }
+    }
+    QCOMPARE(bank.scalar("SELECT count(*) FROM car"), qint16(4));  // and once it is free, it opens
+}
+
+void TestCore::shared_banks_are_untrusted() {
+    test::ProgramFolder folder;
+    folder.create_bank(test::four_categories(0));
+    // A trigger that would load code into the program whenever a category is saved.
+    folder.exec(
+        "CREATE TRIGGER payload AFTER UPDATE ON car BEGIN SELECT load_extension('/tmp/x'); END");
+    QuestionBank bank(folder.bank_path());
+    QCOMPARE(bank.scalar("PRAGMA trusted_schema"), qint16(0));
+    try {
+        bank.exec("UPDATE car SET is_selected = is_selected");
+        QFAIL("a trigger in the bank called a function with side effects");
+    } catch (const AppError& e) {
+        QVERIFY2(e.cause().contains("unsafe use of load_extension"), qPrintable(e.cause()));
+    }
+    QVERIFY_THROWS_EXCEPTION(AppError, bank.scalar("SELECT load_extension('/tmp/x')"));
+}
+
+void TestCore::read_only_bank_is_announced_at_start_data() {
+    QTest::addColumn<QString>("made_read_only");
+    QTest::addColumn<int>("messages");
+    QTest::newRow("writable") << "" << 0;
+    QTest::newRow("read-only file") << "aces/btn_init.rar" << 1;
+    QTest::newRow("read-only folder") << "aces" << 1;
+}
+
+void TestCore::read_only_bank_is_announced_at_start() {
+    QFETCH(QString, made_read_only);
+    QFETCH(int, messages);
+    test::ProgramFolder folder;
+    folder.create_bank(test::four_categories(0));
+    test::AsOrdinaryUser user(folder);
+    if (!made_read_only.isEmpty()) test::set_writable(folder.path() + "/" + made_read_only, false);
+    QFile bank_file(folder.bank_path());
+    QVERIFY(bank_file.open(QIODevice::ReadOnly));
+    const QByteArray before = bank_file.readAll();
+    bank_file.close();
+
+    AppContext app(folder.path());
+    test::MessageLog log;
+    log.install(app);
+    app.warn_when_read_only(nullptr);
+    QCOMPARE(log.shown.size(), messages);
+    if (messages > 0) {
+        QCOMPARE(log.shown[0].kind, Message::Kind::information);
+        QVERIFY(log.shown[0].text.contains(QStringLiteral("无法保存练习记录")));
+        QVERIFY(log.shown[0].text.contains(QStringLiteral("复制到您自己的文件夹")));
+    }
+    // Trying leaves no trace: the file as it was, no journal beside it; reading still works.
+    QVERIFY(bank_file.open(QIODevice::ReadOnly));
+    QCOMPARE(bank_file.readAll(), before);
+    QCOMPARE(QDir(folder.path() + "/aces").entryList(QDir::Files), QStringList{"btn_init.rar"});
+    QCOMPARE(app.bank().scalar("SELECT count(*) FROM car"), qint16(4));
+    if (!made_read_only.isEmpty()) test::set_writable(folder.path() + "/" + made_read_only, true);
+}
+
+void TestCore::message_boxes_answer_esc_with_cancel_data() {
+    QTest::addColumn<Message::Kind>("kind");
+    QTest::addColumn<QString>("yes");
+    QTest::newRow("retry") << Message::Kind::retry << "重试";
+    QTest::newRow("confirm") << Message::Kind::confirm << "确定";
+}
+
+void TestCore::message_boxes_answer_esc_with_cancel() {
+    QFETCH(Message::Kind, kind);
+    QFETCH(QString, yes);
+    Message m{kind, "标题", "正文", "细节"};
+    QStringList seen;
+    auto press = [&](int key) {
+        QTimer::singleShot(0, [&seen, key] {
+            QWidget* box = QApplication::activeModalWidget();
+            if (box == nullptr) return;
+            for (QPushButton* b : box->findChildren<QPushButton*>()) seen << b->text();
+            QTest::keyClick(box, Qt::Key(key));
+        });
+    };
+    press(Qt::Key_Escape);
+    QVERIFY(!show_message_box(nullptr, m));
+    QCOMPARE(seen, (QStringList{yes, "取消"}));
+    // Enter takes 重试, but never the destructive 确定.
+    press(Qt::Key_Return);
+    QCOMPARE(show_message_box(nullptr, m), kind == Message::Kind::retry);
 }
 
 void TestCore::skin_slots_fill_once_and_fail_while_missing() {

@@ -71,6 +71,10 @@ struct Program {
         folder.paint_skins();
         folder.create_bank(four_categories(selected_row));
         app = std::make_unique<AppContext>(folder.path());
+        app->show_message = [](QWidget*, const Message& m) {
+            messages.append(m);
+            return false;
+        };
         install_navigation(*app);
         app->end_program = [this] { ++ended; };
         app->open_url = [this](const QUrl& url) {
@@ -145,9 +149,6 @@ class TestLists final : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() {
-        set_message_presenter([](QWidget*, const Message& m) { messages.append(m); });
-    }
     void init() {
         set_car_type(0);
         messages.clear();

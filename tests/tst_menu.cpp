@@ -25,9 +25,6 @@ void move_over(QWidget* w, QPoint at = {3, 3}) {
     QTest::mouseMove(w, at);
 }
 
-// The notices the screens gave, instead of message boxes.
-QList<Message> messages;
-
 // A point of the screen's own background, clear of every control.
 void move_over_background(QWidget* screen) {
     QTest::mouseMove(screen, QPoint(2, 2));
@@ -39,6 +36,7 @@ struct Program {
     int ended = 0;
     QList<QUrl> opened;
     bool open_succeeds = true;
+    MessageLog messages;
 
     explicit Program(const QList<test::CarRow>& cars) {
         folder.paint_skins();
@@ -48,12 +46,14 @@ struct Program {
     void restart() {
         app = std::make_unique<AppContext>(folder.path());
         install_navigation(*app);
+        messages.install(*app);
         app->end_program = [this] { ++ended; };
         app->open_url = [this](const QUrl& url) {
             opened.append(url);
             return open_succeeds;
         };
     }
+    ~Program() { close_all_screens(); }
     int selected_row() const {
         const QVariantList rows = folder.column("SELECT id FROM car WHERE is_selected = TRUE");
         return rows.size() == 1 ? rows[0].toInt() : -100 - int(rows.size());
@@ -66,13 +66,7 @@ class TestMenu final : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() {
-        set_message_presenter([](QWidget*, const Message& m) { messages.append(m); });
-    }
-    void init() {
-        set_car_type(0);
-        messages.clear();
-    }
+    void init() { set_car_type(0); }
     void cleanup() { close_all_screens(); }
 
     void main_menu_shows_the_selected_category_data();
@@ -215,13 +209,13 @@ void TestMenu::main_menu_buttons() {
     // shown the address to copy and the menu stays.
     click(box(menu, "img_qq"));
     QCOMPARE(program.opened, QList<QUrl>{feedback_address()});
-    QVERIFY(messages.isEmpty());
+    QVERIFY(program.messages.shown.isEmpty());
     program.open_succeeds = false;
     click(box(menu, "img_qq"));
     QCOMPARE(program.opened.size(), 2);
-    QCOMPARE(messages.size(), 1);
-    QCOMPARE(messages[0].copyable, QStringLiteral("feedback@trelvo.example"));
-    QVERIFY(messages[0].text.contains(QStringLiteral("意见反馈")));
+    QCOMPARE(program.messages.shown.size(), 1);
+    QCOMPARE(program.messages.shown[0].copyable, QStringLiteral("feedback@trelvo.example"));
+    QVERIFY(program.messages.shown[0].text.contains(QStringLiteral("意见反馈")));
     QVERIFY(menu->isVisible());
 
     // The category button replaces the menu with the category selection.
@@ -379,7 +373,24 @@ void TestMenu::failed_save_keeps_the_old_selection() {
     screen->init("car");
     QVERIFY_THROWS_EXCEPTION(AppError, screen->save_selection());
     QCOMPARE(program.selected_row(), 1);
-    screen->close();
+
+    // Chosen on the screen: the learner is asked, and 取消 stays on the category list.
+    screen->show();
+    click(box(screen, "img_select_car_2"));
+    QCOMPARE(program.messages.count(Message::Kind::retry), 1);
+    QCOMPARE(open_screens<SelectCar>(), QList<SelectCar*>{screen});
+    QCOMPARE(open_screens<MainControl>().size(), 0);
+    QCOMPARE(program.selected_row(), 1);
+    // 重试 once the cause is gone saves the choice and goes back.
+    program.messages.answer = [&](const Message&) {
+        program.folder.exec("DROP TRIGGER refuse");
+        return true;
+    };
+    click(box(screen, "img_select_car_2"));
+    QCOMPARE(program.messages.count(Message::Kind::retry), 2);
+    QCOMPARE(program.selected_row(), 2);
+    QCOMPARE(open_screens<SelectCar>().size(), 0);
+    QCOMPARE(open_screens<MainControl>().size(), 1);
 }
 
 void TestMenu::exit_saves_and_ends() {

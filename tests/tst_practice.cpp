@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -78,12 +79,14 @@ struct Practice {
     test::ProgramFolder folder;
     std::unique_ptr<AppContext> app;
     QList<ManualTicker*> tickers;
+    MessageLog messages;
 
     Practice() {
         folder.paint_skins();
         folder.create_bank(test::four_categories(0));
         app = std::make_unique<AppContext>(folder.path());
         install_navigation(*app);
+        messages.install(*app);
         app->end_program = [] {};
         app->make_ticker = [this](QObject* parent) -> Ticker* {
             auto* t = new ManualTicker(parent);
@@ -106,6 +109,7 @@ struct Practice {
                     {name, small_car + row});
         write_file(folder.path() + "/tr/" + name, QByteArray(1, 'T') + png_bytes(w, h));
     }
+    ~Practice() { close_all_screens(); }
 };
 
 }  // namespace
@@ -146,6 +150,12 @@ class TestPractice final : public QObject {
     void screen_hover_pictures();
     void screen_picture_questions();
     void screen_animation_questions();
+    void screen_damaged_media();
+    void null_stem_is_an_error();
+
+    void failed_save_keeps_the_run_data();
+    void failed_save_keeps_the_run();
+    void closing_the_window_saves_the_run();
 };
 
 void TestPractice::run_starts_at_its_resume_marker() {
@@ -535,6 +545,9 @@ void TestPractice::screen_answer_card_by_press() {
     QVERIFY(box(s, "img_error")->isVisible());
     QCOMPARE(box(s, "cmd_single_a")->picture_path(),
              QStringLiteral("imgs/btn_single_a_select.jpg"));
+    // Unlike the buttons, the cells take any mouse button.
+    QTest::mouseClick(card, Qt::RightButton, {}, twips_rect(85 + 730 * 2, 200, 745, 745).center());
+    QCOMPARE(s->run().current_index(), 2);
 }
 
 void TestPractice::screen_right_answer_and_analysis() {
@@ -566,6 +579,10 @@ void TestPractice::screen_wrong_answer_button() {
     Practice p;
     Study* s = p.open();
     click(box(s, "cmd_single_d"));
+    for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton})
+        QTest::mouseClick(box(s, "cmd_set_error"), other, {}, QPoint(4, 4));
+    QCOMPARE(p.folder.scalar("SELECT count(*) FROM xiaoche_error").toInt(), 0);
+    QVERIFY(!label(s, "label_set_error")->isVisible());
     click(box(s, "cmd_set_error"));
     QCOMPARE(
         p.folder.column("SELECT ref_id || ':' || type_answer || ':' || answer FROM xiaoche_error"),
@@ -696,6 +713,149 @@ void TestPractice::screen_animation_questions() {
     s->next_question();  // no media: stopped, cleared and hidden
     QVERIFY(!view->isVisible());
     QCOMPARE(view->mode(), MediaView::Mode::empty);
+}
+
+void TestPractice::screen_damaged_media() {
+    Practice p;
+    p.make_picture(0, "good.png", 50, 50);
+    p.folder.exec("UPDATE questions SET type_picture = 4, name_media = 'bad.png' WHERE id = 1001");
+    write_file(p.folder.path() + "/tr/bad.png", QByteArray(1, 'T') + png_bytes(50, 50).left(40));
+    p.folder.exec("UPDATE questions SET type_picture = 5, name_media = 'bad.mp4' WHERE id = 1002");
+    write_file(p.folder.path() + "/aces/bad.mp4", QByteArray(3000, 'z'));
+    Study* s = p.open();
+    QVERIFY(box(s, "img_question")->isVisible());
+    s->next_question();  // a picture that cannot be decoded: none shown, its copy removed
+    QVERIFY(!box(s, "img_question")->isVisible());
+    QVERIFY(QDir(p.folder.path() + "/rs").isEmpty());
+    QCOMPARE(s->run().current_index(), 1);
+    click(box(s, "cmd_single_a"));  // the run goes on
+    QCOMPARE(s->run().result(1), qint16(answered_wrong));
+    s->next_question();  // a video that cannot be played says so
+    QTRY_COMPARE_WITH_TIMEOUT(s->media_view()->mode(), MediaView::Mode::notice, 10000);
+    QVERIFY2(s->media_view()->notice().contains("bad.mp4"), qPrintable(s->media_view()->notice()));
+}
+
+void TestPractice::null_stem_is_an_error() {
+    Practice p;
+    p.folder.exec("UPDATE questions SET question = NULL WHERE id = 1000");
+    p.folder.exec("UPDATE questions SET question_a = NULL WHERE id = 1003");
+    PracticeRun run(p.app->bank());
+    run.load("xiaoche_sequence", 0, 11);
+    try {
+        run.read_question(0);
+        QFAIL("a Null stem was shown as an empty question");
+    } catch (const AppError& e) {
+        QCOMPARE(e.message(), QStringLiteral("题库数据不完整"));
+    }
+    QCOMPARE(run.read_question(3).options[0],
+             QString());  // Null options of choice questions may be
+}
+
+// Each way a save can fail for a reason outside the program: made to fail before the practice
+// screen opens the bank, and mended again.
+void TestPractice::failed_save_keeps_the_run_data() {
+    QTest::addColumn<QString>("cause");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read-only file") << "file"
+                                    << "只读";
+    QTest::newRow("read-only folder") << "folder"
+                                      << "文件夹不能写入";
+    QTest::newRow("write lock") << "writer"
+                                << "被其他程序占用";
+    QTest::newRow("reader holding on") << "reader"
+                                       << "被其他程序占用";
+}
+
+void TestPractice::failed_save_keeps_the_run() {
+    QFETCH(QString, cause);
+    QFETCH(QString, reason);
+    Practice p;
+    AsOrdinaryUser user(p.folder);
+    p.app->bank().set_busy_timeout(50);
+    const QString aces = p.folder.path() + "/aces";
+    std::unique_ptr<BankLock> lock;
+    auto block = [&] {
+        if (cause == "file") set_writable(p.folder.bank_path(), false);
+        if (cause == "folder") set_writable(aces, false);
+        if (cause == "writer")
+            lock = std::make_unique<BankLock>(p.folder.bank_path(), "BEGIN IMMEDIATE");
+        if (cause == "reader") lock = std::make_unique<BankLock>(p.folder.bank_path(), "BEGIN");
+    };
+    auto mend = [&] {
+        if (cause == "file") set_writable(p.folder.bank_path(), true);
+        if (cause == "folder") set_writable(aces, true);
+        lock.reset();
+    };
+    block();
+    Study* s = p.open();
+    click(box(s, "cmd_single_a"));  // question 1 wrong
+    s->select_cell(6);
+    click(box(s, "cmd_single_c"));  // question 7 right, on to 8
+    const auto unsaved = [&] {
+        return p.folder.scalar("SELECT count(*) FROM xiaoche_sequence WHERE type_answer <> 0")
+                   .toInt() == 0;
+    };
+
+    // 返回主页 fails: the learner is told the file and the cause, and 取消 keeps everything.
+    click(box(s, "cmd_end"));
+    QCOMPARE(p.messages.shown.size(), 1);
+    const Message& told = p.messages.shown[0];
+    QCOMPARE(told.kind, Message::Kind::retry);
+    QVERIFY2(told.text.contains(p.folder.bank_path()), qPrintable(told.text));
+    QVERIFY2(told.text.contains(reason), qPrintable(told.text));
+    QCOMPARE(open_screens<Study>(), QList<Study*>{s});
+    QCOMPARE(open_screens<MainControl>().size(), 0);
+    QCOMPARE(s->run().result(0), qint16(answered_wrong));
+    QCOMPARE(s->run().result(6), qint16(answered_right));
+    QCOMPARE(s->run().current_index(), 7);
+    QVERIFY(unsaved());
+
+    // 设为错题 fails the same way and claims no success.
+    click(box(s, "cmd_set_error"));
+    QCOMPARE(p.messages.count(Message::Kind::retry), 2);
+    QVERIFY(!label(s, "label_set_error")->isVisible());
+    QCOMPARE(p.folder.scalar("SELECT count(*) FROM xiaoche_error").toInt(), 0);
+
+    // The screen still takes input; 重试 after the cause is mended saves once.
+    click(box(s, "cmd_single_b"));  // question 8 (multiple choice) answered
+    p.messages.answer = [&](const Message&) {
+        mend();
+        return true;
+    };
+    click(box(s, "cmd_end"));
+    QCOMPARE(p.messages.shown.size(), 3);
+    QCOMPARE(open_screens<Study>().size(), 0);
+    QCOMPARE(open_screens<MainControl>().size(), 1);
+    QCOMPARE(p.folder.column("SELECT id || ':' || type_answer || ':' || answer FROM "
+                             "xiaoche_sequence WHERE type_answer <> 0 ORDER BY id"),
+             QVariantList({"0:2:A", "6:1:C", "7:2:B"}));
+    QCOMPARE(p.folder.column("SELECT id FROM xiaoche_sequence WHERE position_prev"),
+             QVariantList({7}));
+}
+
+void TestPractice::closing_the_window_saves_the_run() {
+    Practice p;
+    Study* s = p.open();
+    click(box(s, "cmd_single_a"));
+    QPointer<Study> window = s;
+    p.folder.exec(
+        "CREATE TRIGGER refuse BEFORE UPDATE OF position_prev ON xiaoche_sequence "
+        "WHEN NEW.position_prev = 1 BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    QVERIFY(!s->close());  // the save fails and the learner cancels: the window stays
+    QCOMPARE(p.messages.count(Message::Kind::retry), 1);
+    QVERIFY(s->isVisible());
+    QCOMPARE(s->run().result(0), qint16(answered_wrong));
+
+    p.folder.exec("DROP TRIGGER refuse");
+    QVERIFY(s->close());
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(window.isNull());
+    QCOMPARE(p.messages.shown.size(), 1);
+    QCOMPARE(open_screens<MainControl>().size(), 0);  // closing is not going back
+    QCOMPARE(p.folder.column("SELECT type_answer || answer FROM xiaoche_sequence WHERE id = 0"),
+             QVariantList({"2A"}));
+    QCOMPARE(p.folder.column("SELECT id FROM xiaoche_sequence WHERE position_prev"),
+             QVariantList({0}));
 }
 
 int main(int argc, char** argv) {

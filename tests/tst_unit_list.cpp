@@ -16,6 +16,7 @@
 #include "core/twips.h"
 #include "fixture.h"
 #include "menu/main_control.h"
+#include "menu/select_car.h"
 #include "practice/study.h"
 #include "practice/study_unit.h"
 #include "practice/tile_list.h"
@@ -49,12 +50,14 @@ struct Program {
     test::ProgramFolder folder;
     std::unique_ptr<AppContext> app;
     int ended = 0;
+    MessageLog messages;
 
     explicit Program(int selected_row = 0) {
         folder.paint_skins();
         folder.create_bank(test::four_categories(selected_row));
         app = std::make_unique<AppContext>(folder.path());
         install_navigation(*app);
+        messages.install(*app);
         app->end_program = [this] { ++ended; };
         app->make_ticker = [](QObject* parent) -> Ticker* { return new ManualTicker(parent); };
     }
@@ -70,6 +73,7 @@ struct Program {
     }
 
     int count(const QString& sql) const { return folder.scalar(sql).toInt(); }
+    ~Program() { close_all_screens(); }
 };
 
 ManualTicker* ticker(QObject* screen, const char* name) {
@@ -83,10 +87,7 @@ class TestUnitList final : public QObject {
 
   private slots:
     void init() { set_car_type(0); }
-    void cleanup() {
-        for (QWidget* w : QApplication::topLevelWidgets()) w->close();
-        settle();
-    }
+    void cleanup() { close_all_screens(); }
 
     void unit_split_data();
     void unit_split();
@@ -108,6 +109,8 @@ class TestUnitList final : public QObject {
     void delete_error_book();
     void long_tables_scroll_data();
     void long_tables_scroll();
+    void one_screen_per_click_data();
+    void one_screen_per_click();
 };
 
 void TestUnitList::unit_split_data() {
@@ -465,6 +468,24 @@ void TestUnitList::clean_record() {
     StudyUnit* screen = program.unit_list(sequence);
     QCOMPARE(texts(screen, "label_num_not", 3), (QStringList{"0", "80", "50"}));
 
+    // Asked first, naming the practice and how many answers go; 取消 changes nothing. Neither a
+    // right nor a middle click is a click.
+    QTest::mouseClick(box(screen, "img_clean_record"), Qt::RightButton, {}, QPoint(4, 4));
+    QTest::mouseClick(box(screen, "img_clean_record"), Qt::MiddleButton, {}, QPoint(4, 4));
+    QCOMPARE(program.messages.shown.size(), 0);
+    click(box(screen, "img_clean_record"));
+    QCOMPARE(program.messages.shown.size(), 1);
+    const Message& question = program.messages.shown[0];
+    QCOMPARE(question.kind, Message::Kind::confirm);
+    QVERIFY2(question.text.contains(QStringLiteral("小车类 顺序练习")), qPrintable(question.text));
+    QVERIFY2(question.text.contains(QStringLiteral("已作答的 120 道题")),
+             qPrintable(question.text));
+    QCOMPARE(program.count("SELECT count(*) FROM xiaoche_sequence WHERE type_answer <> 0"), 120);
+    QCOMPARE(program.folder.column("SELECT id FROM xiaoche_sequence WHERE position_prev = TRUE"),
+             QVariantList{57});
+    QVERIFY(!label(screen, "label_clean_record")->isVisible());
+
+    program.messages.answer = [](const Message&) { return true; };
     click(box(screen, "img_clean_record"));
     QCOMPARE(program.count(
                  "SELECT count(*) FROM xiaoche_sequence WHERE type_answer <> 0 OR answer <> ''"),
@@ -503,6 +524,15 @@ void TestUnitList::failed_clean_record_keeps_the_table() {
     QCOMPARE(program.folder.column("SELECT id FROM xiaoche_sequence WHERE position_prev = TRUE"),
              QVariantList{57});
     QCOMPARE(texts(screen, "label_num_not", 3), (QStringList{"0", "80", "50"}));
+
+    // From the button: agreed to, the reset fails; 取消 leaves the screen as it was, with no note.
+    program.messages.answer = [](const Message& m) { return m.kind == Message::Kind::confirm; };
+    click(box(screen, "img_clean_record"));
+    QCOMPARE(program.messages.count(Message::Kind::retry), 1);
+    QVERIFY(!label(screen, "label_clean_record")->isVisible());
+    QCOMPARE(texts(screen, "label_num_not", 3), (QStringList{"0", "80", "50"}));
+    QCOMPARE(program.count("SELECT count(*) FROM xiaoche_sequence WHERE type_answer = 1"), 120);
+    QVERIFY(screen->isVisible());
 }
 
 void TestUnitList::delete_error_book() {
@@ -514,6 +544,14 @@ void TestUnitList::delete_error_book() {
     screen->show();
     QVERIFY(!label(screen, "label_empty")->isVisible());
 
+    click(box(screen, "img_delete_error"));  // answered 取消
+    QCOMPARE(program.messages.count(Message::Kind::confirm), 1);
+    QVERIFY2(program.messages.shown[0].text.contains(QStringLiteral("全部 150 道错题")),
+             qPrintable(program.messages.shown[0].text));
+    QCOMPARE(program.count("SELECT count(*) FROM xiaoche_error"), 150);
+    QVERIFY(!label(screen, "label_empty")->isVisible());
+
+    program.messages.answer = [](const Message&) { return true; };
     click(box(screen, "img_delete_error"));
     QVERIFY(label(screen, "label_empty")->isVisible());
     QVERIFY(label(screen, "label_empty")->text().startsWith(QStringLiteral("错题本中还没有题目")));
@@ -581,6 +619,80 @@ void TestUnitList::long_tables_scroll() {
     QCOMPARE(studies.size(), 1);
     QCOMPARE(int(studies[0]->first_id()), 100 * last);
     QCOMPARE(int(studies[0]->last_id()), rows - 1);
+}
+
+void TestUnitList::one_screen_per_click_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("opened");
+    QTest::newRow("顺序练习") << "main_control"
+                              << "img_sequence"
+                              << "study_unit";
+    QTest::newRow("错题练习") << "main_control"
+                              << "img_error"
+                              << "study_unit";
+    QTest::newRow("切换车型") << "main_control"
+                              << "img_type_car"
+                              << "select_car";
+    QTest::newRow("a category tile") << "select_car"
+                                     << "img_select_car_2"
+                                     << "main_control";
+    QTest::newRow("a unit tile") << "study_unit"
+                                 << "img_unit_0"
+                                 << "study";
+    QTest::newRow("a unit's label") << "study_unit"
+                                    << "label_num_not_0"
+                                    << "study";
+    QTest::newRow("unit list 返回主页") << "study_unit"
+                                        << "img_return"
+                                        << "main_control";
+    QTest::newRow("practice 返回主页") << "study"
+                                       << "cmd_end"
+                                       << "main_control";
+}
+
+// A quick double click queues its second click before the first is handled: the screen that the
+// first click sends away must not act on the second.
+void TestUnitList::one_screen_per_click() {
+    QFETCH(QString, start);
+    QFETCH(QString, control);
+    QFETCH(QString, opened);
+    Program program;
+    program.folder.exec("CREATE TABLE writes (n INTEGER)");
+    for (const char* table : {"car", "xiaoche_sequence"})
+        program.folder.exec(QStringLiteral("CREATE TRIGGER count_%1 AFTER UPDATE ON %1 "
+                                           "BEGIN INSERT INTO writes VALUES (1); END")
+                                .arg(QLatin1String(table)));
+    QWidget* screen = nullptr;
+    if (start == "main_control") screen = new MainControl(*program.app);
+    if (start == "study_unit") screen = program.unit_list(sequence);
+    if (start == "select_car") {
+        auto* s = new SelectCar(*program.app);
+        s->init("car");
+        screen = s;
+    }
+    if (start == "study") {
+        auto* s = new Study(*program.app);
+        s->init(sequence, 0, 11);
+        screen = s;
+    }
+    screen->show();
+    settle();
+
+    queue_clicks(child(screen, control), 2);
+    settle();
+    QStringList open;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible()) open << w->objectName();
+    QCOMPARE(open, QStringList{opened});
+    // Each save runs as one transaction of several updates; a second save would double them.
+    const int writes = program.count("SELECT count(*) FROM writes");
+    if (start == "study")
+        QCOMPARE(writes, 12 + 1);
+    else if (start == "select_car")
+        QCOMPARE(writes, 2);
+    else
+        QCOMPARE(writes, 0);
 }
 
 int main(int argc, char** argv) {

@@ -17,6 +17,7 @@ int main(int argc, char** argv) {
         if (qEnvironmentVariableIsSet("TRELVO_EXIT_AFTER_FIRST_PAINT"))
             menu->installEventFilter(new trelvo::FirstPaintProbe(menu));
         menu->show();
+        context.warn_when_read_only(menu);
         return QApplication::exec();
     } catch (const trelvo::AppError& error) {
         trelvo::report_fatal(error);

@@ -6,6 +6,7 @@
 
 class QWidget;
 
+#include "core/message.h"
 #include "core/picture_loader.h"
 #include "core/question_bank.h"
 #include "core/skin_images.h"
@@ -33,6 +34,17 @@ class AppContext final {
     std::function<void(QWidget* opener)> open_main_menu;
     // Makes the screens' timers (the short confirmation notes, the exam clock).
     TickerFactory make_ticker;
+    // Every message box goes through here, so that tests answer them.
+    MessagePresenter show_message;
+
+    // Writes the learner's progress. A write that fails keeps everything in memory: the learner is
+    // told the file and the cause and chooses 重试 or 取消. True once written, false when the
+    // learner gave up; `what` names the write ("保存答题记录").
+    bool save(QWidget* parent, const QString& what, const std::function<void()>& write);
+
+    // Said once at start when the bank can be read but not written: practice still runs, but
+    // nothing can be kept.
+    void warn_when_read_only(QWidget* parent);
 
   private:
     QString folder_;

@@ -9,10 +9,11 @@
 
 namespace trelvo {
 
-AppError::AppError(QString message, QString cause)
+AppError::AppError(QString message, QString cause, QString reason)
     : std::runtime_error((message + QStringLiteral("：") + cause).toStdString()),
       message_(std::move(message)),
-      cause_(std::move(cause)) {}
+      cause_(std::move(cause)),
+      reason_(std::move(reason)) {}
 
 namespace {
 

@@ -10,14 +10,17 @@ namespace trelvo {
 // for the maintainer. It is caught in exactly one place (TrelvoApplication::notify and main).
 class AppError final : public std::runtime_error {
   public:
-    AppError(QString message, QString cause);
+    AppError(QString message, QString cause, QString reason = {});
 
     const QString& message() const { return message_; }
     const QString& cause() const { return cause_; }
+    // The cause in a few plain words where it is known (只读, 被其他程序占用, 磁盘已满 …).
+    const QString& reason() const { return reason_; }
 
   private:
     QString message_;
     QString cause_;
+    QString reason_;
 };
 
 // Shows the run-time error report (message box), writes it to standard error and ends the program

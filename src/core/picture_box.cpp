@@ -42,13 +42,17 @@ void PictureBox::paintEvent(QPaintEvent*) {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    press_inside_ = true;
     event->accept();
+    // Buttons act on the left button only: a stray right or middle click must not wipe or write
+    // anything.
+    if (event->button() != Qt::LeftButton) return;
+    press_inside_ = true;
     emit pressed();
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
+    if (event->button() != Qt::LeftButton) return;
     const bool inside = rect().contains(event->position().toPoint());
     if (press_inside_ && inside) {
         press_inside_ = false;
@@ -139,13 +143,15 @@ void TextLabel::paintEvent(QPaintEvent*) {
 }
 
 void TextLabel::mousePressEvent(QMouseEvent* event) {
-    press_inside_ = true;
     event->accept();
+    if (event->button() != Qt::LeftButton) return;
+    press_inside_ = true;
     emit pressed();
 }
 
 void TextLabel::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
+    if (event->button() != Qt::LeftButton) return;
     if (press_inside_ && rect().contains(event->position().toPoint())) emit clicked();
     press_inside_ = false;
 }

@@ -21,6 +21,9 @@ class PictureLoader final {
     QPixmap skin(const QString& relative);
     // A picture read from disk every time (question pictures: their copies change under one name).
     QPixmap fresh(const QString& relative);
+    // A picture read from disk every time, null when it is missing or cannot be decoded (question
+    // pictures come with the bank and may be damaged; the learner goes on without them).
+    QPixmap decode(const QString& relative);
     // The custom hand cursor "imgs/harrow.cur".
     QCursor hand_cursor();
 

@@ -1,7 +1,10 @@
 #include "core/question_bank.h"
 
+#include <sqlite3.h>
+
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QUrl>
 #include <atomic>
@@ -28,6 +31,59 @@ QString describe_foreign_file(const QString& path) {
     }
     if (head.isEmpty()) return QStringLiteral("文件为空");
     return QStringLiteral("文件不是 SQLite 数据库");
+}
+
+int primary_code(const QSqlError& error) {
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok ? (code & 0xff) : -1;
+}
+
+// The driver's result codes in the words a learner can act on.
+QString plain_reason(const QSqlError& error) {
+    if (error.nativeErrorCode() == QString::number(SQLITE_READONLY_DIRECTORY) ||
+        error.nativeErrorCode() == QString::number(SQLITE_IOERR_ACCESS))
+        return QStringLiteral("题库所在的文件夹不能写入（只读或属于其他用户）");
+    switch (primary_code(error)) {
+        case SQLITE_PERM:
+        case SQLITE_AUTH:
+            return QStringLiteral("没有访问题库文件的权限");
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            return QStringLiteral("题库文件正被其他程序占用");
+        case SQLITE_READONLY:
+            return QStringLiteral("题库文件是只读的，或不属于当前用户");
+        case SQLITE_CANTOPEN:
+            return QStringLiteral("题库所在的文件夹不能写入（只读或属于其他用户）");
+        case SQLITE_FULL:
+            return QStringLiteral("磁盘已满");
+        case SQLITE_IOERR:
+            return QStringLiteral("读写磁盘时出错");
+        case SQLITE_CORRUPT:
+            return QStringLiteral("题库文件已损坏");
+        case SQLITE_NOTADB:
+            return QStringLiteral("文件不是 SQLite 数据库");
+        default:
+            break;
+    }
+    if (error.databaseText().contains(QLatin1String("no such table")))
+        return QStringLiteral("题库中缺少数据表（表缺失）");
+    return {};
+}
+
+sqlite3* native_handle(const QSqlDatabase& db) {
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<sqlite3* const*>(v.constData());
+}
+
+// A bank is passed around between learners, so it is untrusted input: triggers and views in it
+// may not call functions with side effects, nor load extensions, nor rewrite the schema.
+void harden(sqlite3* handle) {
+    sqlite3_extended_result_codes(handle, 1);  // tells a read-only folder from a read-only file
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
+    sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
 }
 
 }  // namespace
@@ -90,21 +146,41 @@ QuestionBank::QuestionBank(QString bank_path)
     : path_(std::move(bank_path)), connection_name_(next_connection_name()) {}
 
 QuestionBank::~QuestionBank() {
-    if (QSqlDatabase::contains(connection_name_)) {
-        {
-            QSqlDatabase db = QSqlDatabase::database(connection_name_, false);
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(connection_name_);
+    close();
+}
+
+void QuestionBank::close() {
+    if (!QSqlDatabase::contains(connection_name_)) return;
+    {
+        QSqlDatabase db = QSqlDatabase::database(connection_name_, false);
+        db.close();
     }
+    QSqlDatabase::removeDatabase(connection_name_);
+    tables_.clear();
+}
+
+void QuestionBank::set_busy_timeout(int ms) {
+    busy_timeout_ms_ = ms;
+    if (!QSqlDatabase::contains(connection_name_)) return;
+    if (sqlite3* handle = native_handle(QSqlDatabase::database(connection_name_, false)))
+        sqlite3_busy_timeout(handle, ms);
 }
 
 QString QuestionBank::path_in(const QString& program_folder) {
     return program_folder + QStringLiteral("/aces/btn_init.rar");
 }
 
-void QuestionBank::fail(const QString& message, const QString& cause) const {
-    throw AppError(message, cause);
+void QuestionBank::fail(const QString& message, const QString& cause, const QString& reason) const {
+    throw AppError(message, cause, reason);
+}
+
+void QuestionBank::fail_opening(QSqlDatabase& db, const QString& message, const QString& cause,
+                                const QString& reason) {
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(connection_name_);
+    tables_.clear();
+    fail(message, cause, reason);
 }
 
 QSqlDatabase QuestionBank::get_connection() {
@@ -117,36 +193,105 @@ QSqlDatabase QuestionBank::get_connection() {
     if (!info.isFile() || !info.isReadable()) {
         fail(QStringLiteral("题库文件无法读取"), QStringLiteral("不是可读的文件：%1").arg(path_));
     }
+    // SQLite would take an empty file for an empty database and only fail at the first table.
+    if (info.size() == 0) {
+        fail(QStringLiteral("题库文件是空的"),
+             QStringLiteral("文件长度为 0 字节：%1。题库可能在复制时中断，请从备份或安装包中"
+                            "恢复这个文件。")
+                 .arg(path_),
+             QStringLiteral("文件为空"));
+    }
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_name_);
     // mode=rw: open the existing file for reading and writing, never create an empty one.
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+    db.setConnectOptions(
+        QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busy_timeout_ms_));
     db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
                        QStringLiteral("?mode=rw"));
     ++times_opened_;
     if (!db.open()) {
-        const QString cause = db.lastError().text();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(connection_name_);
-        fail(QStringLiteral("题库文件无法打开"), QStringLiteral("%1：%2").arg(path_, cause));
+        const QSqlError error = db.lastError();
+        fail_opening(db, QStringLiteral("题库文件无法打开"),
+                     QStringLiteral("%1：%2").arg(path_, error.text()), plain_reason(error));
+    }
+    if (sqlite3* handle = native_handle(db)) {
+        harden(handle);
+        sqlite3_busy_timeout(handle, busy_timeout_ms_);
     }
 
     // The driver opens any file; the first read tells whether it is really an SQLite database.
     QSqlQuery probe(db);
     if (!probe.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
-        const QString cause = describe_foreign_file(path_) + QStringLiteral("（%1）").arg(path_);
+        const QSqlError error = probe.lastError();
         probe = QSqlQuery();
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(connection_name_);
-        fail(QStringLiteral("题库文件格式不对"), cause);
+        const QString driver = QStringLiteral("（%1：%2）").arg(path_, error.text());
+        switch (primary_code(error)) {
+            case SQLITE_BUSY:
+            case SQLITE_LOCKED:
+                fail_opening(
+                    db, QStringLiteral("题库文件正被其他程序占用"),
+                    QStringLiteral("另一个程序正在写入题库，请关闭它后重新启动本程序。") + driver,
+                    plain_reason(error));
+            case SQLITE_CORRUPT:
+                fail_opening(
+                    db, QStringLiteral("题库文件已损坏"),
+                    QStringLiteral("请从备份中恢复题库文件，或用 bankctl check 检查它。") + driver,
+                    plain_reason(error));
+            case SQLITE_NOTADB:
+                fail_opening(db, QStringLiteral("题库文件格式不对"),
+                             describe_foreign_file(path_) + driver, plain_reason(error));
+            default:
+                fail_opening(db, QStringLiteral("题库文件无法读取"), error.text() + driver,
+                             plain_reason(error));
+        }
     }
     // Table names are case-insensitive in SQL; keep each under its lower-case form.
     while (probe.next()) {
         const QString name = probe.value(0).toString();
         tables_.insert(name.toLower(), name);
     }
+    probe = QSqlQuery();
+    if (!tables_.contains(QStringLiteral("questions")) ||
+        !tables_.contains(QStringLiteral("car"))) {
+        fail_opening(db, QStringLiteral("题库文件不是本程序的题库"),
+                     QStringLiteral("这是一个 SQLite 数据库，但其中没有 questions 和 car 表（%1）")
+                         .arg(path_),
+                     QStringLiteral("不是本程序的题库"));
+    }
     return db;
+}
+
+QString QuestionBank::write_problem() {
+    QSqlDatabase db = get_connection();
+    sqlite3* handle = native_handle(db);
+    if (handle != nullptr && sqlite3_db_readonly(handle, "main") == 1)
+        return QStringLiteral("题库文件是只读的，或不属于当前用户");
+    // A change to the header page makes SQLite create its journal beside the file; rolled back, it
+    // leaves the file as it was. Another program's lock is not waited for: that is no lasting
+    // problem.
+    if (handle != nullptr) sqlite3_busy_timeout(handle, 0);
+    QString problem;
+    {
+        QSqlQuery q(db);
+        if (q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+            const bool read = q.exec(QStringLiteral("PRAGMA user_version")) && q.next();
+            const QVariant version = read ? q.value(0) : QVariant();
+            if (read && !q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version.toInt()))) {
+                const QSqlError error = q.lastError();
+                if (primary_code(error) != SQLITE_BUSY) {
+                    problem = plain_reason(error);
+                    if (problem.isEmpty()) problem = error.text();
+                }
+            }
+            q.exec(QStringLiteral("ROLLBACK"));
+        } else if (primary_code(q.lastError()) != SQLITE_BUSY &&
+                   primary_code(q.lastError()) != SQLITE_LOCKED) {
+            problem = plain_reason(q.lastError());
+            if (problem.isEmpty()) problem = q.lastError().text();
+        }
+    }
+    if (handle != nullptr) sqlite3_busy_timeout(handle, busy_timeout_ms_);
+    return problem;
 }
 
 QSqlQuery QuestionBank::run(const QString& sql, const QVariantList& values) {
@@ -154,12 +299,14 @@ QSqlQuery QuestionBank::run(const QString& sql, const QVariantList& values) {
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
         fail(QStringLiteral("题库读写失败"),
-             QStringLiteral("%1（语句：%2）").arg(q.lastError().text(), sql));
+             QStringLiteral("%1（语句：%2）").arg(q.lastError().text(), sql),
+             plain_reason(q.lastError()));
     }
     for (const QVariant& v : values) q.addBindValue(v);
     if (!q.exec()) {
         fail(QStringLiteral("题库读写失败"),
-             QStringLiteral("%1（语句：%2）").arg(q.lastError().text(), sql));
+             QStringLiteral("%1（语句：%2）").arg(q.lastError().text(), sql),
+             plain_reason(q.lastError()));
     }
     return q;
 }
@@ -189,7 +336,8 @@ QString QuestionBank::table(const QString& name) {
     }
     const auto found = tables_.constFind(name.toLower());
     if (found == tables_.constEnd()) {
-        fail(QStringLiteral("题库中缺少数据表"), QStringLiteral("没有名为 %1 的表").arg(name));
+        fail(QStringLiteral("题库中缺少数据表"), QStringLiteral("没有名为 %1 的表").arg(name),
+             QStringLiteral("题库中缺少数据表 %1（表缺失）").arg(name));
     }
     return *found;
 }
@@ -200,24 +348,28 @@ bool QuestionBank::has_table(const QString& name) {
 }
 
 QuestionBank::Transaction::Transaction(QuestionBank& bank) : bank_(bank) {
-    QSqlDatabase db = bank_.get_connection();
-    if (!db.transaction()) {
+    QSqlQuery q(bank_.get_connection());
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
         bank_.fail(QStringLiteral("题库读写失败"),
-                   QStringLiteral("无法开始事务：%1").arg(db.lastError().text()));
+                   QStringLiteral("无法开始事务：%1").arg(q.lastError().text()),
+                   plain_reason(q.lastError()));
     }
 }
 
 QuestionBank::Transaction::~Transaction() {
-    if (open_) bank_.get_connection().rollback();
+    if (!open_ || !QSqlDatabase::contains(bank_.connection_name_)) return;
+    QSqlQuery q(QSqlDatabase::database(bank_.connection_name_, false));
+    q.exec(QStringLiteral("ROLLBACK"));
 }
 
 void QuestionBank::Transaction::commit() {
-    QSqlDatabase db = bank_.get_connection();
+    QSqlQuery q(bank_.get_connection());
     open_ = false;
-    if (!db.commit()) {
-        const QString cause = db.lastError().text();
-        db.rollback();
-        bank_.fail(QStringLiteral("题库写入失败"), QStringLiteral("提交事务失败：%1").arg(cause));
+    if (!q.exec(QStringLiteral("COMMIT"))) {
+        const QSqlError error = q.lastError();
+        q.exec(QStringLiteral("ROLLBACK"));
+        bank_.fail(QStringLiteral("题库写入失败"),
+                   QStringLiteral("提交事务失败：%1").arg(error.text()), plain_reason(error));
     }
 }
 

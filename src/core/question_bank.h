@@ -43,6 +43,17 @@ class QuestionBank final {
     QSqlDatabase get_connection();
     int times_opened() const { return times_opened_; }
     const QString& path() const { return path_; }
+    // Lets the connection go; the next statement opens the file afresh (after a failed write, so
+    // that a file made writable again is opened for writing).
+    void close();
+
+    // How long a statement waits for another program's lock before it fails (tests shorten it).
+    void set_busy_timeout(int ms);
+
+    // Whether a write would reach the file, tried with a change that is rolled back at once. A
+    // bank that another program is writing counts as writable; empty means writable, else the
+    // reason in plain words.
+    QString write_problem();
 
     Rows query(const QString& sql, const QVariantList& values = {});
     void exec(const QString& sql, const QVariantList& values = {});
@@ -56,7 +67,8 @@ class QuestionBank final {
     bool has_table(const QString& name);
 
     // Statements that must take effect together. Commit explicitly; a transaction left without
-    // commit (an exception passing through) is rolled back.
+    // commit (an exception passing through) is rolled back. It takes the write lock at its start,
+    // so that it waits for other programs there rather than failing half-way.
     class Transaction final {
       public:
         explicit Transaction(QuestionBank& bank);
@@ -72,11 +84,15 @@ class QuestionBank final {
 
   private:
     QSqlQuery run(const QString& sql, const QVariantList& values);
-    [[noreturn]] void fail(const QString& message, const QString& cause) const;
+    [[noreturn]] void fail(const QString& message, const QString& cause,
+                           const QString& reason = {}) const;
+    [[noreturn]] void fail_opening(QSqlDatabase& db, const QString& message, const QString& cause,
+                                   const QString& reason);
 
     QString path_;
     QString connection_name_;
     int times_opened_ = 0;
+    int busy_timeout_ms_ = 5000;
     QHash<QString, QString> tables_;  // lower-case name -> name as stored
 };
 

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QWindow>
 
 #include "core/twips.h"
 
@@ -81,6 +82,42 @@ void Screen::paintEvent(QPaintEvent*) {
 void Screen::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     emit background_mouse_moved();
+}
+
+void Screen::begin_leaving() {
+    if (leaving_) return;
+    leaving_ = true;
+    // Input reaches a control directly, not through its screen, so it is stopped before delivery.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void Screen::stay() {
+    if (!leaving_) return;
+    leaving_ = false;
+    QCoreApplication::instance()->removeEventFilter(this);
+}
+
+bool Screen::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            break;
+        default:
+            return false;
+    }
+    if (watched->isWidgetType()) return static_cast<QWidget*>(watched)->window() == this;
+    if (watched->isWindowType()) return watched == windowHandle();
+    return false;
 }
 
 }  // namespace trelvo

@@ -36,21 +36,31 @@ class Screen : public QWidget {
 
     void set_background(const QPixmap& picture);  // null = plain white
 
+    // A screen that has started to leave (to open another, or to save before it goes) takes no
+    // more input: a second click already queued must not open a second screen or save again.
+    // stay() calls the leaving off, after a save the learner cancelled.
+    void begin_leaving();
+    void stay();
+    bool is_leaving() const { return leaving_; }
+
   signals:
     void background_mouse_moved();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QPixmap background_;
+    bool leaving_ = false;
 };
 
 // Opens a screen by the fixed order: (created by the caller), caption, init, show, close the
 // opener.
 template <typename Target, typename Init>
 Target* open_screen(QWidget* opener, Target* target, const QString* caption, Init&& init) {
+    if (auto* leaving = qobject_cast<Screen*>(opener)) leaving->begin_leaving();
     if (caption != nullptr) target->setWindowTitle(*caption);
     init(*target);
     target->show();

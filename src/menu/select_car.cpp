@@ -203,12 +203,20 @@ void SelectCar::save_selection() {
 }
 
 void SelectCar::return_to_menu() {
-    save_selection();
+    begin_leaving();
+    if (!app_.save(this, QStringLiteral("保存车型选择"), [this] { save_selection(); })) {
+        stay();
+        return;
+    }
     app_.open_main_menu(this);
 }
 
 void SelectCar::exit_program() {
-    save_selection();
+    begin_leaving();
+    if (!app_.save(this, QStringLiteral("保存车型选择"), [this] { save_selection(); })) {
+        stay();
+        return;
+    }
     app_.end_program();
 }
 

@@ -64,6 +64,14 @@ void MediaView::show_notice(const QString& text) {
     mode_ = Mode::notice;
 }
 
+void MediaView::fail_video(const QString& name) {
+    if (mode_ != Mode::video || QFileInfo(path_).fileName() != name) return;
+    const QString path = path_;
+    clear();
+    path_ = path;
+    show_notice(QStringLiteral("动画文件已损坏，无法播放\n%1").arg(name));
+}
+
 void MediaView::play(const QString& path) {
     clear();
     if (path.trimmed().isEmpty()) return;
@@ -98,6 +106,18 @@ void MediaView::play(const QString& path) {
         screen_->hide();
         player_->setVideoOutput(video_);
         player_->setLoops(QMediaPlayer::Infinite);
+        // A file the player cannot read would otherwise leave a blank area with no word why.
+        const QString name = info.fileName();
+        connect(player_, &QMediaPlayer::errorOccurred, this, [this, name] {
+            QMetaObject::invokeMethod(
+                this, [this, name] { fail_video(name); }, Qt::QueuedConnection);
+        });
+        connect(player_, &QMediaPlayer::mediaStatusChanged, this,
+                [this, name](QMediaPlayer::MediaStatus status) {
+                    if (status == QMediaPlayer::InvalidMedia)
+                        QMetaObject::invokeMethod(
+                            this, [this, name] { fail_video(name); }, Qt::QueuedConnection);
+                });
         player_->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
         player_->play();
         mode_ = Mode::video;

@@ -30,6 +30,7 @@ class MediaView final : public QWidget {
   private:
     void clear();
     void show_notice(const QString& text);
+    void fail_video(const QString& name);  // the player gave up on the file
 
     Mode mode_ = Mode::empty;
     QString path_;

@@ -94,7 +94,7 @@ Question PracticeRun::read_question(int index) {
                        QStringLiteral("questions 表中没有 id 为 %1 的题目").arg(ref_ids_[index]));
     }
     Question q;
-    q.text = rows.text_or_empty(0);
+    q.text = rows.text(0);
     for (int i = 0; i < 4; ++i) q.options[i] = rows.text_or_empty(1 + i);
     q.right_answer = rows.text(5);
     q.kind = rows.int16(6);

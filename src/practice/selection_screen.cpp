@@ -93,7 +93,8 @@ void SelectionScreen::entry_clicked(int index) {
             ? QStringLiteral("这个%1在题库中没有设置练习表，暂时无法练习。").arg(kind_)
             : QStringLiteral("这个%1的练习表“%2”在题库中不存在，暂时无法练习。")
                   .arg(kind_, e.table_name);
-    show_message(this, {text + QStringLiteral("可以用题库工具 bankctl check 检查题库。"), {}});
+    (void)app_.show_message(
+        this, notice(text + QStringLiteral("可以用题库工具 bankctl check 检查题库。")));
 }
 
 void SelectionScreen::open_unit_list(int index, const QString& suffix) {

@@ -1,6 +1,7 @@
 #include "practice/study.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 
 #include "core/app_context.h"
 #include "core/car_type.h"
@@ -394,12 +395,18 @@ void Study::show_picture() {
     img_question->hide();
     img_question->set_stretch(false);
     img_question->clear_picture();
-    // A stored picture that is missing or empty shows no picture rather than stopping the program.
+    // A stored picture that is missing, empty or undecodable shows no picture rather than stopping
+    // the program.
     if (!copy_picture(app_.folder(), media_name_)) {
         fit_question_text(false);
         return;
     }
-    const QPixmap picture = app_.pictures().fresh(QStringLiteral("rs/") + media_name_);
+    const QPixmap picture = app_.pictures().decode(QStringLiteral("rs/") + media_name_);
+    if (picture.isNull()) {
+        delete_temp_picture(app_.folder(), media_name_);
+        fit_question_text(false);
+        return;
+    }
     img_question->set_picture(picture, QStringLiteral("rs/") + media_name_);
     const PictureSize natural{twips(picture.width()), twips(picture.height())};
     if (is_large_for(natural, practice_picture_box)) {
@@ -481,15 +488,39 @@ void Study::toggle_analysis() {
 
 void Study::mark_wrong_answer() {
     const int i = run_.current_index();
-    trelvo::mark_wrong_answer(app_.bank(), error_table_name(), run_.ref_id(i), run_.result(i),
-                              run_.answer(i));
+    const bool saved = app_.save(this, QStringLiteral("加入错题本"), [&] {
+        trelvo::mark_wrong_answer(app_.bank(), error_table_name(), run_.ref_id(i), run_.result(i),
+                                  run_.answer(i));
+    });
+    if (!saved) return;
     label_set_error->show();
     timer_set_error->start(300);
 }
 
+bool Study::save_run() {
+    return app_.save(this, QStringLiteral("保存答题记录"), [this] { run_.save_progress(); });
+}
+
 void Study::end_practice() {
-    run_.save_progress();
+    begin_leaving();
+    if (!save_run()) {
+        stay();
+        return;
+    }
     app_.open_main_menu(this);
+}
+
+void Study::closeEvent(QCloseEvent* event) {
+    // Closed through the frame (not by going back): the run is saved exactly as 返回主页 saves it.
+    if (!is_leaving()) {
+        begin_leaving();
+        if (!save_run()) {
+            stay();
+            event->ignore();
+            return;
+        }
+    }
+    Screen::closeEvent(event);
 }
 
 void Study::hover_button(PictureBox* button, const QString& file) {

@@ -44,7 +44,11 @@ class Study final : public Screen {
     void select_cell(int index);
     void end_practice();
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
+    bool save_run();
     void create_flash_player();
     void highlight_cell(int index);
     void restore_cell(int index);

@@ -109,12 +109,10 @@ StudyUnit::StudyUnit(AppContext& app) : Screen(QStringLiteral("study_unit")), ap
     connect(this, &Screen::background_mouse_moved, this, &StudyUnit::restore_pictures);
     connect(tiles_, &TileList::opened, this, &StudyUnit::open_unit);
     connect(img_clean_record, &PictureBox::clicked, this, [this] {
-        clean_record();
-        show_note(label_clean_record, timer_clean_record);
+        if (ask_and_clean_record()) show_note(label_clean_record, timer_clean_record);
     });
     connect(img_delete_error, &PictureBox::clicked, this, [this] {
-        delete_error();
-        show_note(label_delete_error, timer_delete_error);
+        if (ask_and_delete_error()) show_note(label_delete_error, timer_delete_error);
     });
     connect(img_return, &PictureBox::clicked, this, &StudyUnit::return_to_menu);
     connect(img_exit, &PictureBox::clicked, this, [this] { app_.end_program(); });
@@ -198,6 +196,48 @@ void StudyUnit::delete_error() {
     // The list is not rebuilt: an empty book simply shows no units until the screen is left.
     tiles_->hide_entries();
     label_empty->show();
+}
+
+QString StudyUnit::mode_name() const {
+    // The caption is the product title, the category and the mode; the question names the last two.
+    QString name = windowTitle();
+    if (name.startsWith(product_title())) name = name.mid(product_title().size());
+    name = name.trimmed();
+    return name.isEmpty() ? table_name_ : name;
+}
+
+bool StudyUnit::confirm(const QString& text) {
+    Message m;
+    m.kind = Message::Kind::confirm;
+    m.title = QStringLiteral("Trelvo驾考软件 - 请确认");
+    m.text = text;
+    return app_.show_message(this, m);
+}
+
+bool StudyUnit::ask_and_clean_record() {
+    QuestionBank& bank = app_.bank();
+    const qint16 answered =
+        bank.scalar(QStringLiteral("SELECT count(*) FROM %1 WHERE type_answer <> 0")
+                        .arg(bank.table(table_name_)));
+    // With nothing answered there is nothing to lose, and nothing to ask.
+    if (answered > 0 &&
+        !confirm(QStringLiteral("确定要清除“%1”的全部答题记录吗？\n\n"
+                                "已作答的 %2 道题将全部恢复为未作答，练习位置回到第一题。"
+                                "清除后无法恢复。")
+                     .arg(mode_name())
+                     .arg(answered)))
+        return false;
+    return app_.save(this, QStringLiteral("清除答题记录"), [this] { clean_record(); });
+}
+
+bool StudyUnit::ask_and_delete_error() {
+    QuestionBank& bank = app_.bank();
+    const qint16 wrong = bank.count_rows(table_name_);
+    if (wrong > 0 && !confirm(QStringLiteral("确定要删除错题本中的全部 %1 道错题吗？\n\n"
+                                             "删除后无法恢复。")
+                                  .arg(wrong)))
+        return false;
+    return app_.save(this, QStringLiteral("删除错题"), [this] { delete_error(); });
 }
 
 void StudyUnit::show_note(TextLabel* note, Ticker* timer) {

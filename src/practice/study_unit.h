@@ -41,6 +41,9 @@ class StudyUnit final : public Screen {
     // Every question unanswered with an empty answer, the resume marker on the first row.
     void clean_record();
     void delete_error();
+    // The buttons: each asks first, and writes nothing unless the learner agrees. True when done.
+    bool ask_and_clean_record();
+    bool ask_and_delete_error();
 
     const QString& table_name() const { return table_name_; }
     const UnitSplit& units() const { return units_; }
@@ -53,6 +56,8 @@ class StudyUnit final : public Screen {
     void set_button_picture(PictureBox* button, const QString& base);
     void show_note(TextLabel* note, Ticker* timer);
     void return_to_menu();
+    bool confirm(const QString& text);
+    QString mode_name() const;
 
     AppContext& app_;
     QString table_name_;

@@ -1,7 +1,10 @@
 #include "bank_checker.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <QImageReader>
 #include <QMap>
 #include <QSet>
 #include <QSqlDatabase>
@@ -22,6 +25,7 @@ namespace {
 namespace schema = trelvo::bank_schema;
 
 constexpr int max_unit_rows = 1700;
+constexpr int unknown_kind = -1;  // a question whose type_select is already reported
 
 class Checker {
   public:
@@ -47,6 +51,7 @@ class Checker {
     void check_subject_one_kinds();
     void check_figures();
     void figures_of(const QString& label, const QList<int>& pool);
+    void check_schema_objects();
 
     QSqlDatabase db_;
     const CheckOptions& options_;
@@ -118,6 +123,7 @@ void Checker::check_questions() {
         const auto kind = number(q.value(7));
         if (!kind || *kind < 0 || *kind > 2) {
             fault(where, QStringLiteral("type_select 必须是 0、1 或 2"));
+            kinds_.insert(*id, unknown_kind);  // the question exists; its rows are not missing
             continue;
         }
         kinds_.insert(*id, int(*kind));
@@ -245,7 +251,8 @@ void Checker::check_practice(const QString& table, const QString& role) {
             fault(where, QStringLiteral("ref_id %1 在 questions 表中不存在").arg(*ref));
         } else if (q.value(4).isNull()) {
             fault(where, QStringLiteral("answer 为空值"));
-        } else if (!schema::answer_fits_kind(kinds_.value(*ref), q.value(4).toString(), true)) {
+        } else if (kinds_.value(*ref) != unknown_kind &&
+                   !schema::answer_fits_kind(kinds_.value(*ref), q.value(4).toString(), true)) {
             fault(where,
                   QStringLiteral("答案“%1”不符合该题型的答案格式").arg(q.value(4).toString()));
         }
@@ -338,6 +345,24 @@ void Checker::check_pools() {
               QStringLiteral("id IN (SELECT ref_id FROM motuoche_sequence)"), subject_one);
 }
 
+// Every frame of an image file (a picture has one); the reader's complaint, or empty when all
+// decode.
+QString decode_problem(QIODevice* device) {
+    QImageReader reader(device);
+    reader.setDecideFormatFromContent(true);
+    int frames = 0;
+    do {
+        const QImage frame = reader.read();
+        if (frame.isNull()) {
+            return frames == 0 || reader.error() != QImageReader::UnknownError
+                       ? reader.errorString()
+                       : QString();
+        }
+        ++frames;
+    } while (reader.supportsAnimation() && reader.canRead());
+    return {};
+}
+
 void Checker::check_media() {
     QSqlQuery q(db_);
     q.exec(QStringLiteral(
@@ -345,14 +370,63 @@ void Checker::check_media() {
     while (q.next()) {
         const QString name = q.value(2).toString();
         const bool picture = q.value(1).toInt() == 4;
+        const QString where = QStringLiteral("questions 表 id=%1").arg(q.value(0).toString());
+        // The program opens only plain file names inside its own folders.
+        if (name.contains(QLatin1Char('/')) || name.contains(QLatin1Char('\\')) ||
+            name == QLatin1String(".") || name == QLatin1String("..") || name.contains(QChar(0))) {
+            fault(where, QStringLiteral("name_media“%1”含有文件夹部分，只能是文件名").arg(name));
+            continue;
+        }
         const QString path = options_.program_folder +
                              (picture ? QStringLiteral("/tr/") : QStringLiteral("/aces/")) + name;
         const QFileInfo info(path);
-        const QString where = QStringLiteral("questions 表 id=%1").arg(q.value(0).toString());
-        if (!info.isFile())
+        if (!info.isFile()) {
             fault(where, QStringLiteral("媒体文件不存在：%1").arg(path));
-        else if (picture && info.size() < 2)
+            continue;
+        }
+        if (picture && info.size() < 2) {
             fault(where, QStringLiteral("图片文件没有内容：%1").arg(path));
+            continue;
+        }
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly)) {
+            fault(where, QStringLiteral("媒体文件无法读取：%1").arg(path));
+            continue;
+        }
+        if (picture) {
+            // A stored picture carries one leading byte before the image.
+            QByteArray bytes = file.readAll().mid(1);
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            const QString problem = decode_problem(&buffer);
+            if (!problem.isEmpty())
+                fault(where, QStringLiteral("图片无法解码：%1（%2）").arg(path, problem));
+            continue;
+        }
+        const QString suffix = info.suffix().toLower();
+        if (suffix == QLatin1String("gif") || suffix == QLatin1String("webp")) {
+            const QString problem = decode_problem(&file);
+            if (!problem.isEmpty())
+                fault(where, QStringLiteral("动画无法解码：%1（%2）").arg(path, problem));
+        }
+    }
+}
+
+void Checker::check_schema_objects() {
+    // The program's statements expect plain tables; anything that runs on its own inside a shared
+    // bank is reported.
+    QSqlQuery q(db_);
+    q.exec(QStringLiteral(
+        "SELECT type, name, tbl_name FROM sqlite_master WHERE type IN ('trigger', 'view') "
+        "ORDER BY type, name"));
+    while (q.next()) {
+        if (q.value(0).toString() == QLatin1String("trigger"))
+            fault(QStringLiteral("题库文件"),
+                  QStringLiteral("含有本程序不使用的触发器“%1”（表 %2）")
+                      .arg(q.value(1).toString(), q.value(2).toString()));
+        else
+            fault(QStringLiteral("题库文件"),
+                  QStringLiteral("含有本程序不使用的视图“%1”").arg(q.value(1).toString()));
     }
 }
 
@@ -541,6 +615,7 @@ QStringList Checker::run() {
         return {QStringLiteral("题库文件：不是 SQLite 数据库（%1）").arg(t.lastError().text())};
     }
     while (t.next()) tables_.insert(t.value(0).toString().toLower());
+    check_schema_objects();
     check_questions();
     check_car();
     for (const QString& prefix : prefixes_) check_lists(prefix);
