@@ -195,6 +195,7 @@ void TestLists::layout_data() {
     QTest::newRow("7 chapters, two columns") << "chapter" << 5 << 7 << 2 << 930 << 1230 << false;
     QTest::newRow("8 chapters, two columns") << "chapter" << 5 << 8 << 2 << 930 << 1230 << false;
     QTest::newRow("9 chapters, two columns") << "chapter" << 5 << 9 << 2 << 930 << 1230 << true;
+    QTest::newRow("12 chapters, two columns") << "chapter" << 5 << 12 << 2 << 930 << 1230 << true;
     QTest::newRow("0 topics") << "special" << 0 << 0 << 3 << 960 << 570 << false;
     QTest::newRow("4 topics") << "special" << 0 << 4 << 3 << 960 << 570 << false;
     QTest::newRow("12 topics") << "special" << 0 << 12 << 3 << 960 << 570 << false;
@@ -245,9 +246,21 @@ void TestLists::layout() {
         QVERIFY(shown.right() < screen->width());
         QCOMPARE(screen->childAt(shown.topLeft() + QPoint(3, 3)), tile);
     }
-    if (chapter && n > 0)
+    if (chapter && n > 0) {
         QCOMPARE(label(screen, QStringLiteral("label_index_%1").arg(n - 1))->text(),
                  QString::number(n));
+        // One digit keeps the design size; only longer numbers are made to fit.
+        QCOMPARE(label(screen, "label_index_0")->drawn_font().pointSizeF(), 21.75);
+    }
+    // No text of a tile is cut off at its label's edge, two-digit chapter numbers included.
+    for (TextLabel* l : child(screen, "tile_content")->findChildren<TextLabel*>()) {
+        if (!l->isVisible()) continue;
+        const int needed = QFontMetrics(l->drawn_font()).horizontalAdvance(l->text());
+        QVERIFY2(needed <= l->width(), qPrintable(QStringLiteral("%1 \"%2\": %3 px in %4")
+                                                      .arg(l->objectName(), l->text())
+                                                      .arg(needed)
+                                                      .arg(l->width())));
+    }
 }
 
 void TestLists::counts_and_order_data() {

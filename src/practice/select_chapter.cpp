@@ -1,7 +1,10 @@
 #include "practice/select_chapter.h"
 
+#include <QFontMetrics>
+
 #include "core/app_context.h"
 #include "core/car_type.h"
+#include "core/picture_box.h"
 #include "practice/tile_list.h"
 
 namespace trelvo {
@@ -56,6 +59,18 @@ void SelectChapter::build_chapter_list(int columns) {
         }
         return {};
     });
+    // The number sits between the tile's drawn 第 and 章: from chapter 10 on it is drawn smaller
+    // rather than cut to its first digit.
+    for (int i = 0; i < tiles_->count(); ++i) {
+        TextLabel* number = tiles_->label(label_index, i);
+        QFont font = number->font();
+        while (font.pointSizeF() > 8 &&
+               QFontMetrics(font).horizontalAdvance(number->text()) > number->width())
+            font.setPointSizeF(font.pointSizeF() - 0.5);
+        if (font == number->font()) continue;
+        number->setFont(font);
+        number->set_alignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
 }
 
 void SelectChapter::open_chapter(int index) {
