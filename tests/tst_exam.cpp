@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -943,6 +944,8 @@ void TestExam::time_out() {
     answer(exam, open != "notice");
     const QString score = open == "notice" ? "0" : "2";
 
+    // The result closes while the exam is hidden; that must not count as the program's last window.
+    QSignalSpy last_window(qApp, &QGuiApplication::lastWindowClosed);
     int results = 0;
     bool exam_hidden = false, others_closed = false;
     auto run_out = [&] {
@@ -973,6 +976,7 @@ void TestExam::time_out() {
     }
     QApplication::processEvents();
     QCOMPARE(results, 1);
+    QCOMPARE(last_window.count(), 0);
     QVERIFY(exam_hidden);
     QVERIFY(others_closed);
     QVERIFY(exam->isVisible());

@@ -221,9 +221,13 @@ Exam::~Exam() {
 }
 
 std::optional<PoolShortage> Exam::init() {
+    return init(PaperComposer(app_.bank(), random_).read_pools(get_car_type()));
+}
+
+std::optional<PoolShortage> Exam::init(const ExamPools& pools) {
     PaperComposer composer(app_.bank(), random_);
     ExamPaper paper;
-    if (auto shortage = composer.try_compose(get_car_type(), paper)) return shortage;
+    if (auto shortage = composer.try_compose(get_car_type(), pools, paper)) return shortage;
     start(std::move(paper));
     return std::nullopt;
 }

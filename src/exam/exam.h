@@ -36,6 +36,8 @@ class Exam final : public Screen {
     // Composes a paper for the current category and starts the exam; when the bank cannot fill a
     // paper, returns the shortage and starts nothing.
     std::optional<PoolShortage> init();
+    // The same from pools read beforehand.
+    std::optional<PoolShortage> init(const ExamPools& pools);
     // Starts the exam on a given paper (its results are cleared).
     void init(ExamPaper paper);
 

@@ -17,6 +17,9 @@ PictureDialog::PictureDialog(const QString& object_name, int width_twips, int he
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
     setObjectName(object_name);
     setAttribute(Qt::WA_DeleteOnClose);
+    // The result closes while a timed-out exam screen is still hidden: that must not end the
+    // program as the last window would.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(px(width_twips), px(height_twips));
     setFont(song_font(9));
 }
@@ -84,8 +87,8 @@ ExamDialogError::ExamDialogError(AppContext& app, QWidget* exam)
     cmd_continue = add_button(QStringLiteral("cmd_continue"), QStringLiteral("继续考试"), 4950,
                               6900, 2085, 585);
     cmd_continue->setEnabled(false);
-    label_time =
-        transparent_label(QStringLiteral("label_time"), this, song_font(9), 5050, 8160, 195, 285);
+    label_time = transparent_label(QStringLiteral("label_time"), this, song_font(11, true), 5050,
+                                   8160, 195, 285);
     label_time->set_alignment(Qt::AlignCenter);
     label_time->set_color(QColor(0xc0, 0x00, 0x00));
     label_close = add_close_label(11670, 90, 225, 225);

@@ -64,6 +64,9 @@ std::vector<int> draw_positions(int count, int n, QRandomGenerator& random);
 // Puts slots first … first + k − 1 of the paper into a uniformly random order (Fisher–Yates).
 void shuffle_block(ExamPaper& paper, int first, int k, QRandomGenerator& random);
 
+// A category's pools, one per question kind (0 to 2), each in pool order.
+using ExamPools = std::array<QList<qint16>, 3>;
+
 // Composes papers from the question bank. The pools of categories 0, 1, 2 and 5 are the questions
 // flagged for the category; every other category (the motorcycle) draws from the questions of its
 // sequence table.
@@ -71,18 +74,19 @@ class PaperComposer final {
   public:
     PaperComposer(QuestionBank& bank, QRandomGenerator& random) : bank_(bank), random_(random) {}
 
-    // The category's pool of one kind, in pool order (ascending id, or sequence order).
+    // The category's pools (ascending id, or sequence order), read in one pass over the bank.
+    ExamPools read_pools(CarType car);
     QList<qint16> pool(CarType car, qint16 kind);
     // The first block whose pool is too small, if any.
     std::optional<PoolShortage> check_pools(CarType car);
+    static std::optional<PoolShortage> check_pools(CarType car, const ExamPools& pools);
     // A new paper into `paper`, or the first shortage (and `paper` unchanged).
     std::optional<PoolShortage> try_compose(CarType car, ExamPaper& paper);
+    std::optional<PoolShortage> try_compose(CarType car, const ExamPools& pools, ExamPaper& paper);
     // A new paper; a pool too small for its block is an error with the shortage's message.
     ExamPaper compose(CarType car);
 
   private:
-    std::array<QList<qint16>, 3> pools(CarType car);
-
     QuestionBank& bank_;
     QRandomGenerator& random_;
 };

@@ -4,8 +4,10 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 
 #include "core/app_context.h"
+#include "core/car_type.h"
 #include "core/picture_box.h"
 #include "core/twips.h"
 #include "exam/exam.h"
@@ -105,8 +107,12 @@ ExamInit::ExamInit(AppContext& app) : Screen(QStringLiteral("exam_init")), app_(
 void ExamInit::start_exam() {
     if (exam_started_ || leaving_) return;
     if (shortage_message_ && shortage_message_->isVisible()) return;
+    if (!pools_) read_pools();
     auto* exam = new Exam(app_);
-    if (const auto shortage = exam->init()) {
+    const ExamPools pools = std::move(*pools_);
+    // A second attempt (after the bank was mended) reads the pools again.
+    pools_.reset();
+    if (const auto shortage = exam->init(pools)) {
         // A paper cannot be composed: say why and stay here.
         delete exam;
         auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral(" 驾驶理论考试系统"),
@@ -121,6 +127,20 @@ void ExamInit::start_exam() {
     exam->show();
     exam_started_ = true;
     close();
+}
+
+void ExamInit::showEvent(QShowEvent* event) {
+    Screen::showEvent(event);
+    // The category's pools are read while the learner reads the hall's rules, once the page is
+    // on screen, so that 开始考试 opens the exam within a frame even on a large bank.
+    QTimer::singleShot(0, this, [this] {
+        if (!pools_ && !exam_started_ && !leaving_) read_pools();
+    });
+}
+
+void ExamInit::read_pools() {
+    QRandomGenerator unused;
+    pools_ = PaperComposer(app_.bank(), unused).read_pools(get_car_type());
 }
 
 void ExamInit::closeEvent(QCloseEvent* event) {

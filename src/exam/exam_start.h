@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include "core/screen.h"
+#include "exam/exam_paper.h"
 
 class QPushButton;
 
@@ -50,14 +51,17 @@ class ExamInit final : public Screen {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     void start_exam();
+    void read_pools();
 
     AppContext& app_;
     PictureBox* img_exam_init;
     QPushButton* cmd_start_exam;
     QPointer<QMessageBox> shortage_message_;
+    std::optional<ExamPools> pools_;
     bool exam_started_ = false;
     bool leaving_ = false;
 };
