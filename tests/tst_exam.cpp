@@ -1114,11 +1114,12 @@ void TestExam::question_media_and_odd_values() {
     const int big = pool_id(0, true_false, 0), small = pool_id(0, true_false, 1),
               missing = pool_id(0, true_false, 2), broken = pool_id(0, true_false, 3),
               unsafe = pool_id(0, true_false, 4), movie = pool_id(0, true_false, 5),
-              odd_media = pool_id(0, true_false, 6), odd_kind = pool_id(0, single_choice, 0),
-              nulls = pool_id(0, single_choice, 1);
-    const int ids[] = {big, odd_media, small, movie, missing, broken, unsafe, odd_kind, nulls};
-    for (int i = 0; i < 9; ++i) paper.paper_ids[i] = qint16(ids[i]);
-    for (int i = 9; i < 100; ++i) paper.paper_ids[i] = qint16(pool_id(0, single_choice, i));
+              odd_media = pool_id(0, true_false, 6), empty = pool_id(0, true_false, 7),
+              odd_kind = pool_id(0, single_choice, 0), nulls = pool_id(0, single_choice, 1);
+    const int ids[] = {big,    odd_media, small,  movie,    missing,
+                       broken, empty,     unsafe, odd_kind, nulls};
+    for (int i = 0; i < 10; ++i) paper.paper_ids[i] = qint16(ids[i]);
+    for (int i = 10; i < 100; ++i) paper.paper_ids[i] = qint16(pool_id(0, single_choice, i));
     auto media = [&](int id, int kind, const QString& name) {
         f.folder.exec("UPDATE questions SET type_picture = ?, name_media = ? WHERE id = ?",
                       {kind, name, id});
@@ -1128,6 +1129,7 @@ void TestExam::question_media_and_odd_values() {
     media(missing, 4, "missing.png");
     media(broken, 4, "broken.png");
     media(unsafe, 4, "../aces/btn_init.rar");
+    media(empty, 4, "empty.png");
     media(movie, 5, "m.gif");
     media(odd_media, 9, "big.png");
     f.folder.exec("UPDATE questions SET type_select = 7 WHERE id = ?", {odd_kind});
@@ -1137,6 +1139,7 @@ void TestExam::question_media_and_odd_values() {
     write_file(f.folder.path() + "/tr/big.png", QByteArray(1, 'x') + picture_bytes(1000, 600));
     write_file(f.folder.path() + "/tr/small.png", QByteArray(1, 'x') + picture_bytes(100, 50));
     write_file(f.folder.path() + "/tr/broken.png", QByteArray("xnot a picture at all"));
+    write_file(f.folder.path() + "/tr/empty.png", QByteArray(1, 'x'));
     write_file(f.folder.path() + "/aces/m.gif",
                QByteArray::fromHex("474946383961010001008000000000ffffff21f90400000000002c000000000"
                                    "10001000002024401003b"));
@@ -1172,8 +1175,8 @@ void TestExam::question_media_and_odd_values() {
     QVERIFY(exam->media_view()->isVisible() && !picture->isVisible());
     QCOMPARE(exam->media_view()->path(), f.folder.path() + "/aces/m.gif");
     QVERIFY(QFile::exists(f.folder.path() + "/rs/small.png"));
-    // Missing, unreadable and unsafe pictures: no picture, the exam goes on; a click opens nothing.
-    for (int i = 0; i < 3; ++i) {
+    // Missing, unreadable, empty and unsafe pictures: no picture, the exam goes on.
+    for (int i = 0; i < 4; ++i) {
         exam->next_question();
         QVERIFY(!picture->isVisible());
         QVERIFY(!exam->media_view()->isVisible());
@@ -1187,10 +1190,10 @@ void TestExam::question_media_and_odd_values() {
     QCOMPARE(label(exam, "label_tooltip")->text(), QString());
     // Null texts read as empty; a question without a key can only be answered wrongly.
     exam->next_question();
-    QCOMPARE(label(exam, "label_question")->text(), QString("9. "));
+    QCOMPARE(label(exam, "label_question")->text(), QString("10. "));
     QCOMPARE(label(exam, "label_question_b")->text(), QString("B: "));
     button(exam, "cmd_select_single_0")->click();
-    QCOMPARE(exam->session().result(8), qint16(2));
+    QCOMPARE(exam->session().result(9), qint16(2));
     QVERIFY(exam->isVisible());
 }
 
