@@ -862,8 +862,8 @@ void TestExam::confirmation_and_result() {
     if (right > 0) answer_all(exam, right);
     ManualTicker* clock = f.clock_of(exam);
 
-    // 继续考试 and the close mark leave the exam as it was, its clock running.
-    for (const QString& way : {"cmd_continue", "label_close"}) {
+    // 继续考试, the close mark and Enter leave the exam as it was, its clock running.
+    for (const QString& way : {"cmd_continue", "label_close", "Enter"}) {
         in_dialog([&] {
             ExamDialogCommit* commit = exam->commit_dialog();
             QVERIFY(commit != nullptr && commit->isModal());
@@ -871,6 +871,8 @@ void TestExam::confirmation_and_result() {
             QVERIFY(clock->fire());
             if (way == "label_close")
                 click(label(commit, way));
+            else if (way == "Enter")
+                QTest::keyClick(commit, Qt::Key_Return);
             else
                 button(commit, way)->click();
         });

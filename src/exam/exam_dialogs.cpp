@@ -134,6 +134,10 @@ ExamDialogCommit::ExamDialogCommit(AppContext&, QWidget* exam)
     cmd_continue = add_button(QStringLiteral("cmd_continue"), QStringLiteral("继续考试"), 4530,
                               5610, 1815, 735);
     add_close_label(8670, 90, 255, 225);
+    // Enter goes on with the exam: ending it takes a deliberate click.
+    cmd_commit->setAutoDefault(false);
+    cmd_continue->setDefault(true);
+    cmd_continue->setFocus();
     connect(cmd_commit, &QPushButton::clicked, this, &ExamDialogCommit::confirm);
     connect(cmd_continue, &QPushButton::clicked, this, &QDialog::reject);
     center_window(this);
