@@ -28,7 +28,10 @@ ExamDialog::ExamDialog(AppContext& app, QWidget* opener) : QDialog(opener), app_
     setFixedSize(px(5280), px(3435));
     setFont(song_font(9));
     setMouseTracking(true);
-    setStyleSheet(QStringLiteral("QDialog#exam_dialog { background: white; }"));
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setAutoFillBackground(true);
 
     auto* frame_exam = new FrameBox(QStringLiteral("frame_exam"), QStringLiteral("考试说明"), this);
     frame_exam->setGeometry(twips_rect(180, 150, 4935, 2115));
