@@ -1,10 +1,13 @@
 #include "menu/main_control.h"
 
+#include <QPointer>
+
 #include "core/app_context.h"
 #include "core/app_error.h"
 #include "core/car_type.h"
 #include "core/picture_box.h"
 #include "info/about.h"
+#include "exam/exam_start.h"
 #include "menu/select_car.h"
 #include "practice/select_chapter.h"
 #include "practice/select_special.h"
@@ -112,6 +115,7 @@ MainControl::MainControl(AppContext& app) : Screen(QStringLiteral("main_control"
         const QString caption = product_title() + QStringLiteral(" 关于软件");
         open_screen(this, new About(app_), &caption);
     });
+    connect(img_exam, &PictureBox::clicked, this, &MainControl::open_exam);
     connect(img_qq, &PictureBox::clicked, this, &MainControl::open_feedback);
     connect(img_exit, &PictureBox::clicked, this, &MainControl::exit_program);
 }
@@ -167,6 +171,15 @@ void MainControl::restore_pictures() {
 void MainControl::open_category_selection() {
     open_screen(this, new SelectCar(app_), nullptr,
                 [](SelectCar& target) { target.init(QStringLiteral("car")); });
+}
+
+void MainControl::open_exam() {
+    // A second click that was already queued must not open the instructions a second time.
+    if (exam_dialog_open_) return;
+    exam_dialog_open_ = true;
+    QPointer<MainControl> self(this);
+    ExamDialog::open_modal(app_, this);
+    if (self) exam_dialog_open_ = false;
 }
 
 void MainControl::open_feedback() {

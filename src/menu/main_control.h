@@ -23,6 +23,7 @@ class MainControl final : public Screen {
     void hover(PictureBox* button, const QString& hover_file);
     void set_cached(PictureBox* box, SkinImages::Slot slot);
     void open_category_selection();
+    void open_exam();
     void open_feedback();
     void exit_program();
 
@@ -39,6 +40,7 @@ class MainControl final : public Screen {
     PictureBox* img_exit;
     PictureBox* img_qq;
     TextLabel* label_qq;
+    bool exam_dialog_open_ = false;
 };
 
 }  // namespace trelvo
