@@ -6,6 +6,7 @@
 #include "core/app_error.h"
 #include "core/application.h"
 #include "core/car_type.h"
+#include "core/picture_fit.h"
 #include "core/picture_loader.h"
 #include "core/question_bank.h"
 #include "core/screen.h"
@@ -24,6 +25,8 @@ class TestCore final : public QObject {
     void lookups();
     void captions();
     void twips_round_to_nearest_pixel();
+    void pictures_fit_inside_keeping_proportions_data();
+    void pictures_fit_inside_keeping_proportions();
 
     void connection_opens_once();
     void unusable_bank_files_data();
@@ -35,6 +38,30 @@ class TestCore final : public QObject {
     void skin_slots_fill_once_and_fail_while_missing();
     void design_pictures_are_compiled_in();
 };
+
+void TestCore::pictures_fit_inside_keeping_proportions_data() {
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("box");
+    QTest::addColumn<QSize>("fitted");
+    const QSize practice(6240, 3400), exam(8750, 3500);
+    QTest::newRow("fits: unchanged") << QSize(3000, 2000) << practice << QSize(3000, 2000);
+    QTest::newRow("exactly the box") << practice << practice << practice;
+    QTest::newRow("wide: width decides") << QSize(9000, 4000) << practice << QSize(6240, 2773);
+    QTest::newRow("tall: height decides") << QSize(6500, 6000) << practice << QSize(3683, 3400);
+    // The larger excess in twips is the width's, yet the height overshoots by the larger ratio.
+    QTest::newRow("both too large, height decides")
+        << QSize(10000, 7000) << practice << QSize(4857, 3400);
+    QTest::newRow("exam box") << QSize(9000, 5000) << exam << QSize(6300, 3500);
+    QTest::newRow("extreme strip keeps a pixel") << QSize(600000, 10) << exam << QSize(8750, 1);
+    QTest::newRow("empty picture") << QSize(0, 0) << practice << QSize(0, 0);
+}
+
+void TestCore::pictures_fit_inside_keeping_proportions() {
+    QFETCH(QSize, picture);
+    QFETCH(QSize, box);
+    QFETCH(QSize, fitted);
+    QCOMPARE(fit_inside(picture, box), fitted);
+}
 
 void TestCore::current_category_starts_as_small_car() {
     QCOMPARE(get_car_type(), CarType(0));

@@ -1,16 +1,19 @@
 #include "core/screen.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 
+#include "core/picture_loader.h"
 #include "core/twips.h"
 
 namespace trelvo {
 
 QPixmap design_picture(const QString& name) {
-    return QPixmap(QStringLiteral(":/design/") + name);
+    return QPixmap::fromImage(
+        read_for_display(QStringLiteral(":/design/") + name, display_ratio()));
 }
 
 void apply_geometry(QWidget* root, std::span<const Placement> table) {
@@ -48,12 +51,17 @@ QFont kai_font(double points, bool bold) {
 }
 
 void install_font_substitutions() {
-    QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("AR PL UMing CN"),
+    // The one place where the faces the screens name become installed fonts. Every kind of text
+    // (questions, options, labels, numbers, check boxes) asks for 宋体 and so gets the same sans
+    // face, which stays crisp and open at 12 pt where a thin Ming face blurs; 楷体 keeps a real
+    // brush face for the topic titles.
+    QFont::insertSubstitutions(QStringLiteral("宋体"), {QStringLiteral("Noto Sans CJK SC"),
                                                         QStringLiteral("WenQuanYi Micro Hei"),
-                                                        QStringLiteral("Noto Serif CJK SC")});
-    QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"),
-                               {QStringLiteral("AR PL UKai CN"), QStringLiteral("AR PL UMing CN"),
-                                QStringLiteral("WenQuanYi Micro Hei")});
+                                                        QStringLiteral("AR PL UMing CN")});
+    QFont::insertSubstitutions(QStringLiteral("楷体_GB2312"), {QStringLiteral("AR PL UKai CN"),
+                                                               QStringLiteral("Noto Serif CJK SC"),
+                                                               QStringLiteral("Noto Sans CJK SC")});
+    QApplication::setFont(song_font(9));
 }
 
 Screen::Screen(const QString& object_name, QWidget* parent) : QWidget(parent) {

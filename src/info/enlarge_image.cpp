@@ -1,12 +1,12 @@
 #include "info/enlarge_image.h"
 
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QScreen>
 
 #include "core/app_context.h"
 #include "core/app_error.h"
 #include "core/picture_box.h"
+#include "core/picture_loader.h"
 #include "core/twips.h"
 
 namespace trelvo {
@@ -24,13 +24,11 @@ EnlargeImage::EnlargeImage(AppContext& app, QWidget* parent) : QDialog(parent), 
 }
 
 void EnlargeImage::load(const QString& path, PictureSize box) {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
-    if (image.isNull()) {
+    QString error;
+    const QImage image = read_image(path, &error);
+    if (image.isNull())
         throw AppError(QStringLiteral("无法显示题目图片"),
-                       QStringLiteral("%1：%2").arg(path, reader.errorString()));
-    }
+                       QStringLiteral("%1：%2").arg(path, error));
     const PictureSize natural{twips(image.width()), twips(image.height())};
     layout_ = viewer_layout(natural, box);
     image_enlarged->set_stretch(true);

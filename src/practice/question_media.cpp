@@ -5,6 +5,8 @@
 #include <QSaveFile>
 #include <cmath>
 
+#include "core/picture_fit.h"
+
 namespace trelvo {
 
 namespace {
@@ -12,6 +14,10 @@ namespace {
 // Differences are whole twips in practice; round half to even as the comparison is specified.
 double rounded(double v) {
     return std::nearbyint(v);
+}
+
+QSize whole_twips(PictureSize s) {
+    return {int(std::lround(s.width)), int(std::lround(s.height))};
 }
 
 }  // namespace
@@ -22,16 +28,8 @@ bool is_large_for(PictureSize p, PictureSize box) {
 
 PictureSize fit_into_box(PictureSize p, PictureSize box) {
     if (!is_large_for(p, box) || p.width <= 0 || p.height <= 0) return p;
-    const double b = rounded(p.width - box.width);
-    const double d = rounded(p.height - box.height);
-    if (b < d) {
-        const double k = box.height / p.height;
-        return {p.width * k, k * p.height};
-    }
-    const double k = box.width / p.width;
-    PictureSize fitted{p.width * k, k * p.height};
-    if (fitted.height > box.height) fitted.height = box.height;
-    return fitted;
+    const QSize fitted = fit_inside(whole_twips(p), whole_twips(box));
+    return {double(fitted.width()), double(fitted.height())};
 }
 
 ViewerLayout viewer_layout(PictureSize p, PictureSize box) {
@@ -41,8 +39,9 @@ ViewerLayout viewer_layout(PictureSize p, PictureSize box) {
     const double c = rounded(p.height - screen_box.height);
     ViewerLayout layout{p, {}, false};
     if (b >= 0 || c >= 0) {
-        const double k = b < c ? screen_box.height / p.height : screen_box.width / p.width;
-        layout.image = {p.width * k, k * p.height};
+        // Fitted by the ratio, not by the larger excess in twips, so that it never overshoots the
+        // screen.
+        layout.image = fit_into_box(p, screen_box);
         layout.stretched = true;
     }
     layout.window = {layout.image.width + 90, layout.image.height + 360};
