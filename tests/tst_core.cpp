@@ -1,11 +1,15 @@
 // Start-up state, lookups, the question-bank connection and the skin picture cache.
+#include <QApplication>
 #include <QFile>
+#include <QScrollBar>
 #include <QSqlDatabase>
 #include <QTest>
+#include <QWheelEvent>
 
 #include "core/app_error.h"
 #include "core/application.h"
 #include "core/car_type.h"
+#include "core/picture_box.h"
 #include "core/picture_fit.h"
 #include "core/picture_loader.h"
 #include "core/question_bank.h"
@@ -37,6 +41,11 @@ class TestCore final : public QObject {
 
     void skin_slots_fill_once_and_fail_while_missing();
     void design_pictures_are_compiled_in();
+    void high_resolution_variants_match_the_pixel_ratio_data();
+    void high_resolution_variants_match_the_pixel_ratio();
+    void pictures_are_read_by_content_when_the_suffix_lies();
+
+    void long_text_uses_the_full_width_then_shrinks_then_scrolls();
 };
 
 void TestCore::pictures_fit_inside_keeping_proportions_data() {
@@ -264,6 +273,89 @@ void TestCore::design_pictures_are_compiled_in() {
         QVERIFY2(!picture.isNull(), name);
     }
     QCOMPARE(design_picture("main_control.jpg").size(), QSize(px(14910), px(10140)));
+}
+
+void TestCore::high_resolution_variants_match_the_pixel_ratio_data() {
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<bool>("high");
+    QTest::newRow("1: the 1x file") << 1.0 << QSize(73, 41) << false;
+    QTest::newRow("1.25: 2x scaled down to the ratio") << 1.25 << QSize(91, 51) << true;
+    QTest::newRow("1.5") << 1.5 << QSize(110, 62) << true;
+    QTest::newRow("2: the 2x file as it is") << 2.0 << QSize(146, 82) << true;
+    QTest::newRow("3: the 2x file, enlarged by Qt") << 3.0 << QSize(146, 82) << true;
+}
+
+void TestCore::high_resolution_variants_match_the_pixel_ratio() {
+    QFETCH(double, ratio);
+    QFETCH(QSize, pixels);
+    QFETCH(bool, high);
+    QTemporaryDir dir;
+    QImage low(73, 41, QImage::Format_RGB32), big(146, 82, QImage::Format_RGB32);
+    low.fill(Qt::red);
+    big.fill(Qt::blue);
+    QVERIFY(low.save(dir.filePath("key.png")) && big.save(dir.filePath("key@2x.png")));
+    const QImage image = read_for_display(dir.filePath("key.png"), ratio);
+    QCOMPARE(image.size(), pixels);
+    QCOMPARE(image.pixelColor(5, 5), high ? QColor(Qt::blue) : QColor(Qt::red));
+    // Laid out at its 1x size whatever the ratio.
+    QCOMPARE(image.deviceIndependentSize().toSize(), ratio > 2 ? QSize(73, 41) : low.size());
+    // Without a 2x file the 1x picture serves every ratio.
+    QVERIFY(QFile::remove(dir.filePath("key@2x.png")));
+    QCOMPARE(read_for_display(dir.filePath("key.png"), ratio).size(), low.size());
+}
+
+void TestCore::pictures_are_read_by_content_when_the_suffix_lies() {
+    QTemporaryDir dir;
+    QImage png(8, 6, QImage::Format_RGB32);
+    png.fill(Qt::green);
+    QVERIFY(png.save(dir.filePath("really_png.jpg"), "PNG"));
+    QCOMPARE(read_image(dir.filePath("really_png.jpg")).size(), QSize(8, 6));
+    QString error;
+    QVERIFY(read_image(dir.filePath("missing.jpg"), &error).isNull());
+    QVERIFY(!error.isEmpty());
+}
+
+void TestCore::long_text_uses_the_full_width_then_shrinks_then_scrolls() {
+    init_screens();
+    QWidget window;
+    window.resize(800, 200);
+    auto* label = new TextLabel("label_question", &window);
+    label->setFont(song_font(12, true));
+    label->setGeometry(16, 32, 736, 49);  // the practice screen's question label
+    label->set_word_wrap(true);
+    label->set_shrink_to_fit(true);
+    window.show();
+    const QString sentence =
+        QStringLiteral("机动车在道路上行驶时应当遵守交通信号。");  // 19 characters
+
+    // The text runs to the right edge before it wraps, lines 1.4 em apart.
+    const int em = QFontInfo(label->font()).pixelSize();
+    const int line = int(std::round(1.4 * em));
+    label->set_text(QString(736 / em, QChar(0x8F66)));  // as many 车 as the width holds
+    QCOMPARE(label->drawn_font().pointSizeF(), 12.0);
+    QCOMPARE(label->text_height(label->font(), 736), line);
+    QCOMPARE(label->text_height(label->font(), 736 - em), 2 * line);
+    QVERIFY(label->scroll_bar() == nullptr || !label->scroll_bar()->isVisible());
+
+    // Three lines at full size: drawn smaller, not below the floor, without scrolling.
+    label->set_text(sentence.repeated(5));
+    QVERIFY(label->drawn_font().pointSizeF() < 12.0);
+    QVERIFY(label->drawn_font().pointSizeF() >= TextLabel::shrink_floor_points);
+    QVERIFY(label->text_height(label->drawn_font(), 736) <= 49);
+
+    // Far too long: the floor size, and the label scrolls line by line instead of cutting.
+    label->set_text(sentence.repeated(12));
+    QCOMPARE(label->drawn_font().pointSizeF(), TextLabel::shrink_floor_points);
+    QVERIFY(label->scroll_bar() != nullptr && label->scroll_bar()->isVisible());
+    QVERIFY(label->scroll_bar()->maximum() > 0);
+    QWheelEvent wheel(QPointF(10, 10), label->mapToGlobal(QPointF(10, 10)), {}, {0, -120},
+                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(label, &wheel);
+    QVERIFY(label->scroll_bar()->value() > 0);
+
+    label->set_text(sentence);
+    QVERIFY(!label->scroll_bar()->isVisible());
 }
 
 QTEST_MAIN(TestCore)

@@ -4,6 +4,9 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QScrollBar;
+class QTextLayout;
+
 namespace trelvo {
 
 // A picture control: shows one picture, remembers the file it came from, takes the picture's
@@ -43,7 +46,9 @@ class PictureBox final : public QWidget {
 };
 
 // A text label that, like every control of these screens, takes its own pointer movement and clicks
-// instead of passing them to the screen behind it.
+// instead of passing them to the screen behind it. A single line sits as compactly as the screens'
+// design assumes (one em per line); wrapped text uses the label's full width at a line height of
+// 1.4 em, which reads comfortably.
 class TextLabel final : public QWidget {
     Q_OBJECT
   public:
@@ -59,10 +64,16 @@ class TextLabel final : public QWidget {
     void set_word_wrap(bool wrap);
     // Grow to the text's size, as labels that size to their text do.
     void set_auto_size(bool auto_size);
-    // A text longer than the label is drawn smaller until it fits, rather than cut off.
+    // A text longer than the label is drawn smaller until it fits, but never below
+    // shrink_floor_points; what still does not fit scrolls, rather than being cut off.
     void set_shrink_to_fit(bool shrink);
+    static constexpr double shrink_floor_points = 10.5;
     // The font the text is drawn in (smaller than font() when shrunk to fit).
     QFont drawn_font() const;
+    // Shown when the text does not fit even at the floor size (null otherwise).
+    QScrollBar* scroll_bar() const { return scroll_; }
+    // Height in pixels of the text laid out in `font` across `width` pixels.
+    int text_height(const QFont& font, int width) const;
 
   signals:
     void pressed();
@@ -75,9 +86,14 @@ class TextLabel final : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void fit_to_text();
+    void update_scrolling();
+    // Lays the text out (lines relative to the label's top-left) and returns its height.
+    int lay_out(QTextLayout& layout, const QFont& font, int width) const;
 
     QString text_;
     QColor color_ = Qt::black;
@@ -87,6 +103,7 @@ class TextLabel final : public QWidget {
     bool auto_size_ = false;
     bool shrink_ = false;
     bool press_inside_ = false;
+    QScrollBar* scroll_ = nullptr;
 };
 
 }  // namespace trelvo

@@ -27,6 +27,10 @@ constexpr int high_ratio = 2;
 }  // namespace
 
 QImage read_image(const QString& path, QString* error) {
+    if (!QFile::exists(path)) {
+        if (error != nullptr) *error = QStringLiteral("文件不存在");
+        return {};
+    }
     const QByteArray suffix = QFileInfo(path).suffix().toLower().toLatin1();
     if (!suffix.isEmpty()) {
         QImageReader reader(path, suffix == "jpeg" ? QByteArray("jpg") : suffix);

@@ -228,10 +228,11 @@ void unitTile(QPainter& p, const QSize& s, Look look) {
     p.setPen(QPen(QColor(0x9d, 0xbb, 0xe0), 1.0, Qt::DotLine));
     p.drawLine(QPointF(12, 40.5), QPointF(s.width() - 12, 40.5));
     p.restore();
-    const QFont small = sans(11, false);
-    fittedText(p, QRectF(48, 44, 26, 11), QStringLiteral("题量"), small, pal::muted,
+    // Twelve pixels at the least: the captions must stay readable beside the program's counts.
+    const QFont small = sans(12, false);
+    fittedText(p, QRectF(46, 43, 28, 13), QStringLiteral("题量"), small, pal::muted,
                Qt::AlignRight | Qt::AlignVCenter);
-    fittedText(p, QRectF(102, 44, 26, 11), QStringLiteral("未做"), small, pal::muted,
+    fittedText(p, QRectF(100, 43, 28, 13), QStringLiteral("未做"), small, pal::muted,
                Qt::AlignRight | Qt::AlignVCenter);
 }
 
