@@ -13,6 +13,7 @@
 #include "core/picture_fit.h"
 #include "core/picture_loader.h"
 #include "core/question_bank.h"
+#include "core/question_keys.h"
 #include "core/screen.h"
 #include "core/skin_images.h"
 #include "core/twips.h"
@@ -46,6 +47,8 @@ class TestCore final : public QObject {
     void pictures_are_read_by_content_when_the_suffix_lies();
 
     void long_text_uses_the_full_width_then_shrinks_then_scrolls();
+    void question_keys_data();
+    void question_keys();
 };
 
 void TestCore::pictures_fit_inside_keeping_proportions_data() {
@@ -356,6 +359,38 @@ void TestCore::long_text_uses_the_full_width_then_shrinks_then_scrolls() {
 
     label->set_text(sentence);
     QVERIFY(!label->scroll_bar()->isVisible());
+}
+
+void TestCore::question_keys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("true_false");
+    QTest::addColumn<QuestionKey>("action");
+    using K = QuestionKey;
+    QTest::newRow("A") << int(Qt::Key_A) << false << K::option_a;
+    QTest::newRow("1 on a choice") << int(Qt::Key_1) << false << K::option_a;
+    QTest::newRow("4") << int(Qt::Key_4) << false << K::option_d;
+    QTest::newRow("D") << int(Qt::Key_D) << false << K::option_d;
+    QTest::newRow("Y on a choice does nothing") << int(Qt::Key_Y) << false << K::none;
+    QTest::newRow("1 on true/false is 对") << int(Qt::Key_1) << true << K::yes;
+    QTest::newRow("Y") << int(Qt::Key_Y) << true << K::yes;
+    QTest::newRow("2 on true/false is 错") << int(Qt::Key_2) << true << K::no;
+    QTest::newRow("N") << int(Qt::Key_N) << true << K::no;
+    QTest::newRow("A on true/false does nothing") << int(Qt::Key_A) << true << K::none;
+    QTest::newRow("3 on true/false does nothing") << int(Qt::Key_3) << true << K::none;
+    QTest::newRow("left") << int(Qt::Key_Left) << false << K::previous;
+    QTest::newRow("PgUp") << int(Qt::Key_PageUp) << true << K::previous;
+    QTest::newRow("right") << int(Qt::Key_Right) << true << K::next;
+    QTest::newRow("PgDn") << int(Qt::Key_PageDown) << false << K::next;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << false << K::next;
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << true << K::leave;
+    QTest::newRow("E") << int(Qt::Key_E) << false << K::none;
+}
+
+void TestCore::question_keys() {
+    QFETCH(int, key);
+    QFETCH(bool, true_false);
+    QFETCH(QuestionKey, action);
+    QCOMPARE(question_key(key, true_false), action);
 }
 
 QTEST_MAIN(TestCore)

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QPointer>
 #include <QTest>
 #include <QTimer>
 
@@ -144,6 +145,7 @@ class TestPractice final : public QObject {
     void screen_wrong_answer_button();
     void screen_end_saves_and_resumes();
     void screen_hover_pictures();
+    void screen_keys();
     void screen_picture_questions();
     void screen_animation_questions();
 };
@@ -625,6 +627,59 @@ void TestPractice::screen_hover_pictures() {
     QTest::mouseMove(box(s, "cmd_end"), QPoint(6, 6));
     QTest::mouseMove(child<QWidget>(s, "frame_set_error_0"), QPoint(3, 3));
     QCOMPARE(box(s, "cmd_end")->picture_path(), QStringLiteral("imgs/btn_end.jpg"));
+}
+
+void TestPractice::screen_keys() {
+    Practice p;
+    Study* s = p.open();
+    QVERIFY(QTest::qWaitForWindowActive(s));
+    // Single choice, right C: B is judged wrong and rests as chosen; 3 is C, right, and moves on.
+    QTest::keyClick(s, Qt::Key_B);
+    QCOMPARE(label(s, "label_answer_result")->text(), QStringLiteral("B"));
+    QVERIFY(box(s, "img_error")->isVisible());
+    QCOMPARE(box(s, "cmd_single_b")->picture_path(),
+             QStringLiteral("imgs/btn_single_b_select.jpg"));
+    QTest::keyClick(s, Qt::Key_3);
+    QCOMPARE(s->run().current_index(), 1);
+    QCOMPARE(s->run().answer(0), QStringLiteral("C"));
+    // Multiple choice, right ABD: the keys toggle, and the chosen keys rest as chosen.
+    QTest::keyClick(s, Qt::Key_D);
+    QCOMPARE(box(s, "cmd_single_d")->picture_path(),
+             QStringLiteral("imgs/btn_single_d_select.jpg"));
+    QTest::keyClick(s, Qt::Key_C);
+    QTest::keyClick(s, Qt::Key_C);
+    QCOMPARE(box(s, "cmd_single_c")->picture_path(), QStringLiteral("imgs/btn_single_c.jpg"));
+    QTest::keyClick(s, Qt::Key_1);
+    QCOMPARE(s->run().answer(1), QStringLiteral("AD"));
+    QTest::keyClick(s, Qt::Key_B);
+    QCOMPARE(s->run().current_index(), 2);
+    QCOMPARE(s->run().result(1), qint16(answered_right));
+    // True/false, right N: A and 3 mean nothing here; Y is 对 and wrong, 2 is 错 and right.
+    QTest::keyClick(s, Qt::Key_A);
+    QTest::keyClick(s, Qt::Key_3);
+    QCOMPARE(s->run().result(2), qint16(not_answered));
+    QTest::keyClick(s, Qt::Key_Y);
+    QCOMPARE(label(s, "label_answer_result")->text(), QStringLiteral("对"));
+    QCOMPARE(s->run().result(2), qint16(answered_wrong));
+    QTest::keyClick(s, Qt::Key_2);
+    QCOMPARE(s->run().current_index(), 3);
+    // Moving.
+    QTest::keyClick(s, Qt::Key_Left);
+    QCOMPARE(s->run().current_index(), 2);
+    QTest::keyClick(s, Qt::Key_PageDown);
+    QTest::keyClick(s, Qt::Key_Return);
+    QCOMPARE(s->run().current_index(), 4);
+    QTest::keyClick(s, Qt::Key_PageUp);
+    QCOMPARE(s->run().current_index(), 3);
+    // Esc saves as the button does and goes back to the main menu.
+    QPointer<Study> screen = s;
+    QTest::keyClick(s, Qt::Key_Escape);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(screen.isNull());
+    QCOMPARE(open_screens<MainControl>().size(), 1);
+    QCOMPARE(p.folder.scalar("SELECT answer FROM xiaoche_sequence WHERE id = 1").toString(),
+             QStringLiteral("ABD"));
+    QCOMPARE(p.folder.scalar("SELECT id FROM xiaoche_sequence WHERE position_prev").toInt(), 3);
 }
 
 void TestPractice::screen_picture_questions() {

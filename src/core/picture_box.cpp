@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
@@ -35,14 +36,54 @@ void PictureBox::set_stretch(bool stretch) {
     update();
 }
 
+void paint_focus_ring(QPainter& p, const QRectF& rect) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0xe8, 0x74, 0x0c), 2.0));
+    p.drawRoundedRect(rect.adjusted(1, 1, -1, -1), 5, 5);
+    p.restore();
+}
+
+void PictureBox::set_keyboard_focusable(bool focusable) {
+    setFocusPolicy(focusable ? Qt::TabFocus : Qt::NoFocus);
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
-    if (picture_.isNull()) return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
-    if (stretch_)
-        p.drawPixmap(rect(), picture_);
-    else
-        p.drawPixmap(0, 0, picture_);
+    if (!picture_.isNull()) {
+        if (stretch_)
+            p.drawPixmap(rect(), picture_);
+        else
+            p.drawPixmap(0, 0, picture_);
+    }
+    if (key_focus_ && hasFocus()) paint_focus_ring(p, rect());
+}
+
+void PictureBox::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            event->accept();
+            emit clicked();
+            return;
+        default:
+            QWidget::keyPressEvent(event);
+    }
+}
+
+void PictureBox::focusInEvent(QFocusEvent* event) {
+    key_focus_ = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    update();
+    QWidget::focusInEvent(event);
+}
+
+void PictureBox::focusOutEvent(QFocusEvent* event) {
+    key_focus_ = false;
+    update();
+    QWidget::focusOutEvent(event);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {

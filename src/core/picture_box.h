@@ -27,6 +27,9 @@ class PictureBox final : public QWidget {
     void set_stretch(bool stretch);
     bool stretch() const { return stretch_; }
 
+    // Reachable with Tab: a ring shows the keyboard focus, and Enter, Return or Space click it.
+    void set_keyboard_focusable(bool focusable);
+
   signals:
     void pressed();
     void clicked();
@@ -37,13 +40,20 @@ class PictureBox final : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     QPixmap picture_;
     QString path_;
     bool stretch_ = true;
     bool press_inside_ = false;
+    bool key_focus_ = false;  // focus that came from the keyboard, the only kind shown
 };
+
+// The ring that marks the control or tile the keyboard is on.
+void paint_focus_ring(QPainter& painter, const QRectF& rect);
 
 // A text label that, like every control of these screens, takes its own pointer movement and clicks
 // instead of passing them to the screen behind it. A single line sits as compactly as the screens'

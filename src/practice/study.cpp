@@ -5,6 +5,7 @@
 #include "core/app_context.h"
 #include "core/car_type.h"
 #include "core/picture_box.h"
+#include "core/question_keys.h"
 #include "core/ticker.h"
 #include "core/twips.h"
 #include "info/enlarge_image.h"
@@ -242,6 +243,60 @@ Study::Study(AppContext& app) : Screen(QStringLiteral("study")), app_(app), run_
         connect(h, &HoverArea::mouse_moved, this, [this] { restore_answer_buttons(true); });
     for (HoverArea* h : frame_single_y)
         connect(h, &HoverArea::mouse_moved, this, [this] { restore_answer_buttons(false); });
+
+    // Keys do what the buttons on screen do; the answer keys follow the button set shown.
+    install_question_keys(
+        this, [this] { return !cmd_single[int(Button::a)]->isVisibleTo(this); },
+        [this](QuestionKey key) { on_question_key(key); });
+    const struct {
+        Button button;
+        QuestionKey key;
+        const char* text;
+    } answer_tips[] = {
+        {Button::a, QuestionKey::option_a, "选择 A"}, {Button::b, QuestionKey::option_b, "选择 B"},
+        {Button::c, QuestionKey::option_c, "选择 C"}, {Button::d, QuestionKey::option_d, "选择 D"},
+        {Button::y, QuestionKey::yes, "对"},          {Button::n, QuestionKey::no, "错"}};
+    for (const auto& t : answer_tips)
+        cmd_single[int(t.button)]->setToolTip(
+            QStringLiteral("%1（键盘 %2）").arg(QString::fromUtf8(t.text), key_hint(t.key)));
+    cmd_prev->setToolTip(QStringLiteral("上一题（%1）").arg(key_hint(QuestionKey::previous)));
+    cmd_next->setToolTip(QStringLiteral("下一题（%1）").arg(key_hint(QuestionKey::next)));
+    cmd_end->setToolTip(QStringLiteral("保存并返回主页（%1）").arg(key_hint(QuestionKey::leave)));
+}
+
+void Study::on_question_key(QuestionKey key) {
+    auto answer = [this](Button b, bool true_false) {
+        const int before = run_.current_index();
+        if (true_false)
+            pick_true_false(b);
+        else
+            choose_option(b);
+        // The pointer is not on the button: once the question stays, it shows its resting picture.
+        if (run_.current_index() == before)
+            set_button(b, run_.selected(b) ? ButtonPicture::selected : ButtonPicture::normal);
+    };
+    switch (key) {
+        case QuestionKey::option_a:
+            return answer(Button::a, false);
+        case QuestionKey::option_b:
+            return answer(Button::b, false);
+        case QuestionKey::option_c:
+            return answer(Button::c, false);
+        case QuestionKey::option_d:
+            return answer(Button::d, false);
+        case QuestionKey::yes:
+            return answer(Button::y, true);
+        case QuestionKey::no:
+            return answer(Button::n, true);
+        case QuestionKey::previous:
+            return previous_question();
+        case QuestionKey::next:
+            return next_question();
+        case QuestionKey::leave:
+            return end_practice();
+        case QuestionKey::none:
+            return;
+    }
 }
 
 Study::~Study() {
