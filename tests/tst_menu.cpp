@@ -162,9 +162,16 @@ void TestMenu::main_menu_hover_and_restore() {
     QCOMPARE(exam->picture_path(), QStringLiteral("imgs/btn_exam_move.jpg"));
     QCOMPARE(exam->cursor().shape(), Qt::BitmapCursor);
 
-    // Moving onto another control keeps it; the background restores it from the cache.
+    // Jumping straight onto another control restores it too, from the cache.
     move_over(box(menu, "img_sequence"));
-    QCOMPARE(exam->picture_path(), QStringLiteral("imgs/btn_exam_move.jpg"));
+    QCOMPARE(exam->picture_path(), QStringLiteral("imgs/btn_exam.jpg"));
+    QCOMPARE(box(menu, "img_sequence")->picture_path(),
+             QStringLiteral("imgs/btn_sequence_move.jpg"));
+    // So does leaving the window.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(menu, &leave);
+    QCOMPARE(box(menu, "img_sequence")->picture_path(), QStringLiteral("imgs/btn_sequence.jpg"));
+    move_over(exam);
     move_over_background(menu);
     QCOMPARE(exam->picture_path(), QStringLiteral("imgs/btn_exam.jpg"));
     QCOMPARE(box(menu, "img_sequence")->picture_path(), QStringLiteral("imgs/btn_sequence.jpg"));

@@ -616,6 +616,9 @@ void TestPractice::screen_hover_pictures() {
              QStringLiteral("imgs/btn_single_b_select_move.jpg"));
     QTest::mouseMove(box(s, "cmd_single_a"), QPoint(6, 6));
     QCOMPARE(box(s, "cmd_single_a")->picture_path(), QStringLiteral("imgs/btn_single_a_move.jpg"));
+    // A jump straight from one key to the next leaves the first one resting.
+    QCOMPARE(box(s, "cmd_single_b")->picture_path(),
+             QStringLiteral("imgs/btn_single_b_select.jpg"));
     QTest::mouseMove(box(s, "cmd_next"), QPoint(6, 6));
     QCOMPARE(box(s, "cmd_next")->picture_path(), QStringLiteral("imgs/btn_next_move.jpg"));
     QCOMPARE(box(s, "cmd_next")->cursor().shape(), Qt::BitmapCursor);
@@ -627,6 +630,12 @@ void TestPractice::screen_hover_pictures() {
     QTest::mouseMove(box(s, "cmd_end"), QPoint(6, 6));
     QTest::mouseMove(child<QWidget>(s, "frame_set_error_0"), QPoint(3, 3));
     QCOMPARE(box(s, "cmd_end")->picture_path(), QStringLiteral("imgs/btn_end.jpg"));
+    // Out of the window from a button: its resting picture.
+    QTest::mouseMove(box(s, "cmd_prev"), QPoint(6, 6));
+    QCOMPARE(box(s, "cmd_prev")->picture_path(), QStringLiteral("imgs/btn_prev_move.jpg"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(box(s, "cmd_prev"), &leave);
+    QCOMPARE(box(s, "cmd_prev")->picture_path(), QStringLiteral("imgs/btn_prev.jpg"));
 }
 
 void TestPractice::screen_keys() {

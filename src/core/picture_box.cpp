@@ -107,6 +107,11 @@ void PictureBox::mouseMoveEvent(QMouseEvent* event) {
     emit mouse_moved();
 }
 
+void PictureBox::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    emit mouse_left();
+}
+
 TextLabel::TextLabel(const QString& object_name, QWidget* parent) : QWidget(parent) {
     setObjectName(object_name);
     setMouseTracking(true);

@@ -34,12 +34,15 @@ class PictureBox final : public QWidget {
     void pressed();
     void clicked();
     void mouse_moved();
+    // The pointer has left the control: onto another control, the background or out of the window.
+    void mouse_left();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;

@@ -91,4 +91,9 @@ void Screen::mouseMoveEvent(QMouseEvent* event) {
     emit background_mouse_moved();
 }
 
+void Screen::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    emit background_mouse_moved();
+}
+
 }  // namespace trelvo

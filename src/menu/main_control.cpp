@@ -78,6 +78,10 @@ MainControl::MainControl(AppContext& app) : Screen(QStringLiteral("main_control"
         label_qq->show();
     });
     connect(this, &Screen::background_mouse_moved, this, &MainControl::restore_pictures);
+    // A jump from one button straight onto another passes no background: leaving restores too.
+    for (PictureBox* b : {img_type_car, img_sequence, img_chapter, img_special, img_error, img_exam,
+                          img_strong, img_about, img_exit, img_qq})
+        connect(b, &PictureBox::mouse_left, this, &MainControl::restore_pictures);
 
     connect(img_type_car, &PictureBox::clicked, this, &MainControl::open_category_selection);
     // Sequence practice and the wrong-answer book share the unit list; only the book is emptied.

@@ -201,6 +201,21 @@ Study::Study(AppContext& app) : Screen(QStringLiteral("study")), app_(app), run_
         connect(cmd_single[int(b)], &PictureBox::mouse_moved, this,
                 [this, b] { hover_answer_button(b); });
     }
+    // Leaving a button gives it back its resting picture, also when the pointer jumps straight
+    // onto another control or out of the window without crossing a hover frame.
+    for (Button b : {Button::a, Button::b, Button::c, Button::d, Button::y, Button::n})
+        connect(cmd_single[int(b)], &PictureBox::mouse_left, this, [this, b] {
+            set_button(b, run_.selected(b) ? ButtonPicture::selected : ButtonPicture::normal);
+        });
+    for (const auto& [box, file] : {std::pair{cmd_prev, "imgs/btn_prev.jpg"},
+                                    {cmd_next, "imgs/btn_next.jpg"},
+                                    {cmd_set_error, "imgs/btn_set_error.jpg"},
+                                    {cmd_end, "imgs/btn_end.jpg"}}) {
+        PictureBox* button = box;
+        const QString f = QLatin1String(file);
+        connect(button, &PictureBox::mouse_left, this,
+                [this, button, f] { button->set_picture(app_.pictures().skin(f), f); });
+    }
     connect(cmd_prev, &PictureBox::clicked, this, &Study::previous_question);
     connect(cmd_next, &PictureBox::clicked, this, &Study::next_question);
     connect(cmd_set_error, &PictureBox::clicked, this, &Study::mark_wrong_answer);

@@ -105,6 +105,8 @@ StudyUnit::StudyUnit(AppContext& app) : Screen(QStringLiteral("study_unit")), ap
         const QString base = QLatin1String(b.base);
         connect(box, &PictureBox::mouse_moved, this,
                 [this, box, base] { hover_button(box, base); });
+        connect(box, &PictureBox::mouse_left, this,
+                [this, box, base] { set_button_picture(box, base); });
     }
     connect(this, &Screen::background_mouse_moved, this, &StudyUnit::restore_pictures);
     connect(tiles_, &TileList::opened, this, &StudyUnit::open_unit);
