@@ -134,6 +134,7 @@ class FrameBox final : public QGroupBox {
 
   protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // An invisible area laid around buttons: pointer movement over it gives them back their pictures.

@@ -27,7 +27,11 @@ MediaView::MediaView(QWidget* parent) : QWidget(parent) {
     screen_ = new QLabel(this);
     screen_->setAlignment(Qt::AlignCenter);
     screen_->setWordWrap(true);
-    screen_->setStyleSheet(QStringLiteral("QLabel { background: white; color: #7a2b00; }"));
+    QPalette colours = screen_->palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, QColor(0x7a, 0x2b, 0x00));
+    screen_->setPalette(colours);
+    screen_->setAutoFillBackground(true);
     layout->addWidget(screen_);
 }
 

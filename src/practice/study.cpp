@@ -161,7 +161,10 @@ Study::Study(AppContext& app) : Screen(QStringLiteral("study")), app_(app), run_
 
     for (QCheckBox* c : {chk_answer, chk_jump, chk_analysis}) {
         c->setFont(song_font(10.5));
-        c->setStyleSheet(QStringLiteral("QCheckBox { background: white; }"));
+        QPalette white = c->palette();
+        white.setColor(c->backgroundRole(), Qt::white);
+        c->setPalette(white);
+        c->setAutoFillBackground(true);
     }
     chk_jump->setChecked(true);
     for (QWidget* w :
