@@ -438,8 +438,16 @@ void TestPractice::stored_picture_copies() {
     write_file(folder.path() + "/secret", "Xsecret");
     QVERIFY(!copy_picture(folder.path(), "../secret"));
     QVERIFY(!QFile::exists(folder.path() + "/secret2"));
+    // The twice-as-large drawing travels with its picture and goes with it.
+    write_file(folder.path() + "/tr/sign@2x.png", "Xhigh");
+    QVERIFY(copy_picture(folder.path(), "sign.png"));
+    QFile high(folder.path() + "/rs/sign@2x.png");
+    QVERIFY(high.open(QIODevice::ReadOnly));
+    QCOMPARE(high.readAll(), QByteArray("high"));
     delete_temp_picture(folder.path(), "sign.png");
     QVERIFY(!QFile::exists(folder.path() + "/rs/sign.png"));
+    QVERIFY(!QFile::exists(folder.path() + "/rs/sign@2x.png"));
+    QVERIFY(QFile::remove(folder.path() + "/tr/sign@2x.png"));
     QVERIFY(QDir(folder.path() + "/rs").removeRecursively());  // a lost rs/ folder is made again
     QVERIFY(copy_picture(folder.path(), "sign.png"));
     delete_temp_picture(folder.path(), "../tr/sign.png");

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <cmath>
 
 #include "core/app_context.h"
 #include "core/app_error.h"
@@ -25,11 +26,12 @@ EnlargeImage::EnlargeImage(AppContext& app, QWidget* parent) : QDialog(parent), 
 
 void EnlargeImage::load(const QString& path, PictureSize box) {
     QString error;
-    const QImage image = read_image(path, &error);
+    const QImage image = read_for_display(path, display_ratio(), &error);
     if (image.isNull())
         throw AppError(QStringLiteral("无法显示题目图片"),
                        QStringLiteral("%1：%2").arg(path, error));
-    const PictureSize natural{twips(image.width()), twips(image.height())};
+    const QSizeF size = image.deviceIndependentSize();
+    const PictureSize natural{twips(std::round(size.width())), twips(std::round(size.height()))};
     layout_ = viewer_layout(natural, box);
     image_enlarged->set_stretch(true);
     image_enlarged->set_picture(QPixmap::fromImage(image), path);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/picture_fit.h"
+#include "core/picture_loader.h"
 
 namespace trelvo {
 
@@ -58,8 +59,9 @@ QString temp_picture_path(const QString& folder, const QString& name) {
     return folder + QStringLiteral("/rs/") + name;
 }
 
-bool copy_picture(const QString& folder, const QString& name) {
-    if (!is_plain_media_name(name)) return false;
+namespace {
+
+bool copy_stored(const QString& folder, const QString& name) {
     QFile source(folder + QStringLiteral("/tr/") + name);
     if (!source.open(QIODevice::ReadOnly)) return false;
     const QByteArray stored = source.readAll();
@@ -72,10 +74,26 @@ bool copy_picture(const QString& folder, const QString& name) {
     return target.commit();
 }
 
+}  // namespace
+
+bool copy_picture(const QString& folder, const QString& name) {
+    if (!is_plain_media_name(name)) return false;
+    if (!copy_stored(folder, name)) return false;
+    // The twice-as-large drawing, where there is one, travels with it for sharp high-DPI screens.
+    const QString high = high_resolution_path(name);
+    if (QFile::exists(folder + QStringLiteral("/tr/") + high))
+        copy_stored(folder, high);
+    else if (QFile::exists(temp_picture_path(folder, high)))
+        QFile::remove(temp_picture_path(folder, high));
+    return true;
+}
+
 void delete_temp_picture(const QString& folder, const QString& name) {
     if (!is_plain_media_name(name)) return;
-    const QString path = temp_picture_path(folder, name);
-    if (QFile::exists(path)) QFile::remove(path);
+    for (const QString& file : {name, high_resolution_path(name)}) {
+        const QString path = temp_picture_path(folder, file);
+        if (QFile::exists(path)) QFile::remove(path);
+    }
 }
 
 }  // namespace trelvo

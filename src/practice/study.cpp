@@ -1,6 +1,7 @@
 #include "practice/study.h"
 
 #include <QCheckBox>
+#include <cmath>
 
 #include "core/app_context.h"
 #include "core/car_type.h"
@@ -474,7 +475,9 @@ void Study::show_picture() {
     }
     const QPixmap picture = app_.pictures().fresh(QStringLiteral("rs/") + media_name_);
     img_question->set_picture(picture, QStringLiteral("rs/") + media_name_);
-    const PictureSize natural{twips(picture.width()), twips(picture.height())};
+    // Its size as drawn at 1x, whichever drawing the screen's pixel ratio picked.
+    const QSizeF size = picture.deviceIndependentSize();
+    const PictureSize natural{twips(std::round(size.width())), twips(std::round(size.height()))};
     if (is_large_for(natural, practice_picture_box)) {
         const PictureSize fitted = fit_into_box(natural, practice_picture_box);
         img_question->set_stretch(true);
