@@ -768,6 +768,13 @@ void TestPractice::screen_animation_questions() {
     s->next_question();  // no media: stopped, cleared and hidden
     QVERIFY(!view->isVisible());
     QCOMPARE(view->mode(), MediaView::Mode::empty);
+
+    // A video comes through the video module, which is loaded only now.
+    write_file(p.folder.path() + "/aces/clip.webm", "not really a video");
+    view->play(p.folder.path() + "/aces/clip.webm");
+    QCOMPARE(view->mode(), MediaView::Mode::video);
+    view->stop_and_clear();
+    QCOMPARE(view->mode(), MediaView::Mode::empty);
 }
 
 int main(int argc, char** argv) {

@@ -4,8 +4,6 @@
 
 class QLabel;
 class QMovie;
-class QMediaPlayer;
-class QVideoWidget;
 
 namespace trelvo {
 
@@ -35,8 +33,7 @@ class MediaView final : public QWidget {
     QString path_;
     QLabel* screen_;
     QMovie* movie_ = nullptr;
-    QMediaPlayer* player_ = nullptr;
-    QVideoWidget* video_ = nullptr;
+    QWidget* video_ = nullptr;  // made by the video module, which owns the player in it
 };
 
 }  // namespace trelvo
