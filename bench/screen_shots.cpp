@@ -16,6 +16,7 @@
 #include "core/application.h"
 #include "info/enlarge_image.h"
 #include "menu/main_control.h"
+#include "menu/select_car.h"
 #include "practice/study.h"
 #include "practice/study_unit.h"
 
@@ -69,10 +70,17 @@ int main(int argc, char** argv) {
 
     auto* menu = new trelvo::MainControl(context);
     shoot(menu, "1_main_menu");
+    const QString menu_title = menu->windowTitle();
     menu->close();
 
+    auto* cars = new trelvo::SelectCar(context);
+    cars->init(QStringLiteral("car"));
+    shoot(cars, "1b_category_selection");
+    cars->hide();
+    cars->deleteLater();
+
     auto* units = new trelvo::StudyUnit(context);
-    units->setWindowTitle(menu->windowTitle() + QStringLiteral(" 顺序练习"));
+    units->setWindowTitle(menu_title + QStringLiteral(" 顺序练习"));
     units->init(QStringLiteral("xiaoche_sequence"));
     shoot(units, "2_unit_list");
     units->close();
