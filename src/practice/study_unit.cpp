@@ -119,6 +119,7 @@ StudyUnit::StudyUnit(AppContext& app) : Screen(QStringLiteral("study_unit")), ap
         show_note(label_delete_error, timer_delete_error);
     });
     connect(img_return, &PictureBox::clicked, this, &StudyUnit::return_to_menu);
+    img_return->setToolTip(QStringLiteral("返回主页（Esc）。方向键选择单元，Enter 打开"));
     connect(img_exit, &PictureBox::clicked, this, [this] { app_.end_program(); });
 }
 
