@@ -1,5 +1,6 @@
 // Start-up time: from starting the process to the main menu's first paint, compared with a bare Qt
-// window with a dozen labels in the same run (both offscreen, several alternating runs, medians).
+// window with a dozen labels in the same run (both offscreen, several alternating runs, medians);
+// the program may take at most 1.2 times as long.
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QProcess>
@@ -54,6 +55,6 @@ int main(int argc, char** argv) {
     std::printf("start-up to first paint (median of %d, offscreen)\n", runs);
     std::printf("  trelvo main menu      %8.1f ms\n", t);
     std::printf("  bare window, 12 labels %7.1f ms\n", b);
-    std::printf("  ratio                 %8.2f (limit 2.00)\n", t / b);
-    return t > 0 && b > 0 && t <= 2 * b ? 0 : 1;
+    std::printf("  ratio                 %8.2f (limit 1.20)\n", t / b);
+    return t > 0 && b > 0 && t <= 1.2 * b ? 0 : 1;
 }

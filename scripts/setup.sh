@@ -10,7 +10,7 @@ packages=(
   qt6-image-formats-plugins
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
   libgl-dev
-  fonts-wqy-microhei fonts-arphic-uming fonts-arphic-ukai
+  fonts-noto-cjk fonts-wqy-microhei fonts-arphic-uming fonts-arphic-ukai
   xvfb xauth x11-utils imagemagick
   dpkg-dev fakeroot file lintian desktop-file-utils appstream xdotool
 )

@@ -3,16 +3,21 @@
 #include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSqlDatabase>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include "core/app_context.h"
 #include "core/app_error.h"
 #include "core/application.h"
 #include "core/car_type.h"
+#include "core/picture_box.h"
+#include "core/picture_fit.h"
 #include "core/picture_loader.h"
 #include "core/question_bank.h"
+#include "core/question_keys.h"
 #include "core/screen.h"
 #include "core/skin_images.h"
 #include "core/twips.h"
@@ -32,6 +37,8 @@ class TestCore final : public QObject {
     void lookups();
     void captions();
     void twips_round_to_nearest_pixel();
+    void pictures_fit_inside_keeping_proportions_data();
+    void pictures_fit_inside_keeping_proportions();
 
     void connection_opens_once();
     void unusable_bank_files_data();
@@ -48,7 +55,38 @@ class TestCore final : public QObject {
 
     void skin_slots_fill_once_and_fail_while_missing();
     void design_pictures_are_compiled_in();
+    void high_resolution_variants_match_the_pixel_ratio_data();
+    void high_resolution_variants_match_the_pixel_ratio();
+    void pictures_are_read_by_content_when_the_suffix_lies();
+
+    void long_text_uses_the_full_width_then_shrinks_then_scrolls();
+    void question_keys_data();
+    void question_keys();
 };
+
+void TestCore::pictures_fit_inside_keeping_proportions_data() {
+    QTest::addColumn<QSize>("picture");
+    QTest::addColumn<QSize>("box");
+    QTest::addColumn<QSize>("fitted");
+    const QSize practice(6240, 3400), exam(8750, 3500);
+    QTest::newRow("fits: unchanged") << QSize(3000, 2000) << practice << QSize(3000, 2000);
+    QTest::newRow("exactly the box") << practice << practice << practice;
+    QTest::newRow("wide: width decides") << QSize(9000, 4000) << practice << QSize(6240, 2773);
+    QTest::newRow("tall: height decides") << QSize(6500, 6000) << practice << QSize(3683, 3400);
+    // The larger excess in twips is the width's, yet the height overshoots by the larger ratio.
+    QTest::newRow("both too large, height decides")
+        << QSize(10000, 7000) << practice << QSize(4857, 3400);
+    QTest::newRow("exam box") << QSize(9000, 5000) << exam << QSize(6300, 3500);
+    QTest::newRow("extreme strip keeps a pixel") << QSize(600000, 10) << exam << QSize(8750, 1);
+    QTest::newRow("empty picture") << QSize(0, 0) << practice << QSize(0, 0);
+}
+
+void TestCore::pictures_fit_inside_keeping_proportions() {
+    QFETCH(QSize, picture);
+    QFETCH(QSize, box);
+    QFETCH(QSize, fitted);
+    QCOMPARE(fit_inside(picture, box), fitted);
+}
 
 void TestCore::current_category_starts_as_small_car() {
     QCOMPARE(get_car_type(), CarType(0));
@@ -377,6 +415,121 @@ void TestCore::design_pictures_are_compiled_in() {
         QVERIFY2(!picture.isNull(), name);
     }
     QCOMPARE(design_picture("main_control.jpg").size(), QSize(px(14910), px(10140)));
+}
+
+void TestCore::high_resolution_variants_match_the_pixel_ratio_data() {
+    QTest::addColumn<double>("ratio");
+    QTest::addColumn<QSize>("pixels");
+    QTest::addColumn<bool>("high");
+    QTest::newRow("1: the 1x file") << 1.0 << QSize(73, 41) << false;
+    QTest::newRow("1.25: 2x scaled down to the ratio") << 1.25 << QSize(91, 51) << true;
+    QTest::newRow("1.5") << 1.5 << QSize(110, 62) << true;
+    QTest::newRow("2: the 2x file as it is") << 2.0 << QSize(146, 82) << true;
+    QTest::newRow("3: the 2x file, enlarged by Qt") << 3.0 << QSize(146, 82) << true;
+}
+
+void TestCore::high_resolution_variants_match_the_pixel_ratio() {
+    QFETCH(double, ratio);
+    QFETCH(QSize, pixels);
+    QFETCH(bool, high);
+    QTemporaryDir dir;
+    QImage low(73, 41, QImage::Format_RGB32), big(146, 82, QImage::Format_RGB32);
+    low.fill(Qt::red);
+    big.fill(Qt::blue);
+    QVERIFY(low.save(dir.filePath("key.png")) && big.save(dir.filePath("key@2x.png")));
+    const QImage image = read_for_display(dir.filePath("key.png"), ratio);
+    QCOMPARE(image.size(), pixels);
+    QCOMPARE(image.pixelColor(5, 5), high ? QColor(Qt::blue) : QColor(Qt::red));
+    // Laid out at its 1x size whatever the ratio.
+    QCOMPARE(image.deviceIndependentSize().toSize(), ratio > 2 ? QSize(73, 41) : low.size());
+    // Without a 2x file the 1x picture serves every ratio.
+    QVERIFY(QFile::remove(dir.filePath("key@2x.png")));
+    QCOMPARE(read_for_display(dir.filePath("key.png"), ratio).size(), low.size());
+}
+
+void TestCore::pictures_are_read_by_content_when_the_suffix_lies() {
+    QTemporaryDir dir;
+    QImage png(8, 6, QImage::Format_RGB32);
+    png.fill(Qt::green);
+    QVERIFY(png.save(dir.filePath("really_png.jpg"), "PNG"));
+    QCOMPARE(read_image(dir.filePath("really_png.jpg")).size(), QSize(8, 6));
+    QString error;
+    QVERIFY(read_image(dir.filePath("missing.jpg"), &error).isNull());
+    QVERIFY(!error.isEmpty());
+}
+
+void TestCore::long_text_uses_the_full_width_then_shrinks_then_scrolls() {
+    init_screens();
+    QWidget window;
+    window.resize(800, 200);
+    auto* label = new TextLabel("label_question", &window);
+    label->setFont(song_font(12, true));
+    label->setGeometry(16, 32, 736, 49);  // the practice screen's question label
+    label->set_word_wrap(true);
+    label->set_shrink_to_fit(true);
+    window.show();
+    const QString sentence =
+        QStringLiteral("机动车在道路上行驶时应当遵守交通信号。");  // 19 characters
+
+    // The text runs to the right edge before it wraps, lines 1.4 em apart.
+    const int em = QFontInfo(label->font()).pixelSize();
+    const int line = int(std::round(1.4 * em));
+    label->set_text(QString(736 / em, QChar(0x8F66)));  // as many 车 as the width holds
+    QCOMPARE(label->drawn_font().pointSizeF(), 12.0);
+    QCOMPARE(label->text_height(label->font(), 736), line);
+    QCOMPARE(label->text_height(label->font(), 736 - em), 2 * line);
+    QVERIFY(label->scroll_bar() == nullptr || !label->scroll_bar()->isVisible());
+
+    // Three lines at full size: drawn smaller, not below the floor, without scrolling.
+    label->set_text(sentence.repeated(5));
+    QVERIFY(label->drawn_font().pointSizeF() < 12.0);
+    QVERIFY(label->drawn_font().pointSizeF() >= TextLabel::shrink_floor_points);
+    QVERIFY(label->text_height(label->drawn_font(), 736) <= 49);
+
+    // Far too long: the floor size, and the label scrolls line by line instead of cutting.
+    label->set_text(sentence.repeated(12));
+    QCOMPARE(label->drawn_font().pointSizeF(), TextLabel::shrink_floor_points);
+    QVERIFY(label->scroll_bar() != nullptr && label->scroll_bar()->isVisible());
+    QVERIFY(label->scroll_bar()->maximum() > 0);
+    QWheelEvent wheel(QPointF(10, 10), label->mapToGlobal(QPointF(10, 10)), {}, {0, -120},
+                      Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(label, &wheel);
+    QVERIFY(label->scroll_bar()->value() > 0);
+
+    label->set_text(sentence);
+    QVERIFY(!label->scroll_bar()->isVisible());
+}
+
+void TestCore::question_keys_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("true_false");
+    QTest::addColumn<QuestionKey>("action");
+    using K = QuestionKey;
+    QTest::newRow("A") << int(Qt::Key_A) << false << K::option_a;
+    QTest::newRow("1 on a choice") << int(Qt::Key_1) << false << K::option_a;
+    QTest::newRow("4") << int(Qt::Key_4) << false << K::option_d;
+    QTest::newRow("D") << int(Qt::Key_D) << false << K::option_d;
+    QTest::newRow("Y on a choice does nothing") << int(Qt::Key_Y) << false << K::none;
+    QTest::newRow("1 on true/false is 对") << int(Qt::Key_1) << true << K::yes;
+    QTest::newRow("Y") << int(Qt::Key_Y) << true << K::yes;
+    QTest::newRow("2 on true/false is 错") << int(Qt::Key_2) << true << K::no;
+    QTest::newRow("N") << int(Qt::Key_N) << true << K::no;
+    QTest::newRow("A on true/false does nothing") << int(Qt::Key_A) << true << K::none;
+    QTest::newRow("3 on true/false does nothing") << int(Qt::Key_3) << true << K::none;
+    QTest::newRow("left") << int(Qt::Key_Left) << false << K::previous;
+    QTest::newRow("PgUp") << int(Qt::Key_PageUp) << true << K::previous;
+    QTest::newRow("right") << int(Qt::Key_Right) << true << K::next;
+    QTest::newRow("PgDn") << int(Qt::Key_PageDown) << false << K::next;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << false << K::next;
+    QTest::newRow("Esc") << int(Qt::Key_Escape) << true << K::leave;
+    QTest::newRow("E") << int(Qt::Key_E) << false << K::none;
+}
+
+void TestCore::question_keys() {
+    QFETCH(int, key);
+    QFETCH(bool, true_false);
+    QFETCH(QuestionKey, action);
+    QCOMPARE(question_key(key, true_false), action);
 }
 
 QTEST_MAIN(TestCore)

@@ -1,5 +1,6 @@
 // The main menu and the licence category selection, driven as a learner drives them.
 #include <QApplication>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -14,6 +15,7 @@
 #include "fixture.h"
 #include "menu/main_control.h"
 #include "menu/select_car.h"
+#include "practice/study_unit.h"
 #include "screen_helpers.h"
 
 using namespace trelvo;
@@ -76,6 +78,7 @@ class TestMenu final : public QObject {
     void main_menu_hover_and_restore();
     void main_menu_missing_hover_picture_stops();
     void main_menu_buttons();
+    void main_menu_keyboard();
 
     void category_tiles_four_rows();
     void category_tiles_five_rows_stay_clear_of_the_buttons();
@@ -163,9 +166,16 @@ void TestMenu::main_menu_hover_and_restore() {
     QCOMPARE(exam->picture_path(), QStringLiteral("imgs/btn_exam_move.jpg"));
     QCOMPARE(exam->cursor().shape(), Qt::BitmapCursor);
 
-    // Moving onto another control keeps it; the background restores it from the cache.
+    // Jumping straight onto another control restores it too, from the cache.
     move_over(box(menu, "img_sequence"));
-    QCOMPARE(exam->picture_path(), QStringLiteral("imgs/btn_exam_move.jpg"));
+    QCOMPARE(exam->picture_path(), QStringLiteral("imgs/btn_exam.jpg"));
+    QCOMPARE(box(menu, "img_sequence")->picture_path(),
+             QStringLiteral("imgs/btn_sequence_move.jpg"));
+    // So does leaving the window.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(menu, &leave);
+    QCOMPARE(box(menu, "img_sequence")->picture_path(), QStringLiteral("imgs/btn_sequence.jpg"));
+    move_over(exam);
     move_over_background(menu);
     QCOMPARE(exam->picture_path(), QStringLiteral("imgs/btn_exam.jpg"));
     QCOMPARE(box(menu, "img_sequence")->picture_path(), QStringLiteral("imgs/btn_sequence.jpg"));
@@ -233,6 +243,33 @@ void TestMenu::main_menu_buttons() {
     click(box(second, "img_exit"));
     QCOMPARE(program.ended, 1);
     QCOMPARE(open_screens<MainControl>().size(), 0);
+}
+
+void TestMenu::main_menu_keyboard() {
+    Program program(test::four_categories(0));
+    QPointer<MainControl> menu = new MainControl(*program.app);
+    menu->show();
+    QVERIFY(QTest::qWaitForWindowActive(menu));
+    // Tab walks the buttons in reading order, round and round.
+    const QStringList expected = {"img_type_car", "img_sequence", "img_chapter",
+                                  "img_special",  "img_error",    "img_exam",
+                                  "img_about",    "img_exit",     "img_qq"};
+    QStringList seen;
+    for (int i = 0; i < 2 * int(expected.size()); ++i) {
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : menu.data(), Qt::Key_Tab);
+        seen << QApplication::focusWidget()->objectName();
+    }
+    const int first = int(seen.indexOf("img_type_car"));
+    QVERIFY(first >= 0);
+    QCOMPARE(seen.mid(first, expected.size()), expected);
+    // Enter opens the button with the ring.
+    while (QApplication::focusWidget()->objectName() != QLatin1String("img_sequence"))
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(menu.isNull());
+    QCOMPARE(open_screens<StudyUnit>().size(), 1);
 }
 
 void TestMenu::category_tiles_four_rows() {

@@ -107,6 +107,7 @@ class TestUnitList final : public QObject {
     void clean_record();
     void failed_clean_record_keeps_the_table();
     void delete_error_book();
+    void keys_move_open_and_go_back();
     void long_tables_scroll_data();
     void long_tables_scroll();
     void one_screen_per_click_data();
@@ -566,6 +567,43 @@ void TestUnitList::delete_error_book() {
     QVERIFY(ticker(screen, "timer_delete_error")->fire());
     QVERIFY(!note->isVisible());
     QVERIFY(screen->isVisible());
+}
+
+void TestUnitList::keys_move_open_and_go_back() {
+    Program program;
+    QPointer<StudyUnit> screen = program.unit_list(sequence, 1000);  // ten tiles, three columns
+    QVERIFY(QTest::qWaitForWindowActive(screen));
+    const TileList& tiles = screen->tiles();
+    auto* ring = child(screen, "tile_focus");
+    QVERIFY(!ring->isVisible());
+    QTest::keyClick(screen, Qt::Key_Return);  // nothing has the ring yet
+    QVERIFY(!screen.isNull());
+    QTest::keyClick(screen, Qt::Key_Right);  // the first press shows it on tile 0
+    QCOMPARE(tiles.focus_index(), 0);
+    QVERIFY(ring->isVisible());
+    QVERIFY(ring->geometry().contains(tiles.tile(0)->geometry()));
+    QTest::keyClick(screen, Qt::Key_Left);
+    QCOMPARE(tiles.focus_index(), 0);
+    const std::pair<int, int> moves[] = {{Qt::Key_Down, 3}, {Qt::Key_Down, 6}, {Qt::Key_Right, 7},
+                                         {Qt::Key_Down, 9},  // into the short last row
+                                         {Qt::Key_Down, 9}, {Qt::Key_Up, 6},   {Qt::Key_Right, 7}};
+    for (const auto& [key, index] : moves) {
+        QTest::keyClick(screen, Qt::Key(key));
+        QCOMPARE(tiles.focus_index(), index);
+    }
+    QVERIFY(ring->geometry().contains(tiles.tile(7)->geometry()));
+    QTest::keyClick(screen, Qt::Key_Return);
+    settle();
+    QVERIFY(screen.isNull());
+    QCOMPARE(open_screens<Study>().size(), 1);
+    QCOMPARE(int(open_screens<Study>()[0]->first_id()), 700);
+
+    QPointer<StudyUnit> again = program.unit_list(sequence);
+    QVERIFY(QTest::qWaitForWindowActive(again));
+    QTest::keyClick(again, Qt::Key_Escape);
+    settle();
+    QVERIFY(again.isNull());
+    QCOMPARE(open_screens<MainControl>().size(), 1);
 }
 
 void TestUnitList::long_tables_scroll_data() {

@@ -1,5 +1,6 @@
 #include "app/command_line.h"
 #include "app/navigation.h"
+#include "app/warm_up.h"
 #include "core/app_context.h"
 #include "core/app_error.h"
 #include "core/application.h"
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
         auto* menu = new trelvo::MainControl(context);
         if (qEnvironmentVariableIsSet("TRELVO_EXIT_AFTER_FIRST_PAINT"))
             menu->installEventFilter(new trelvo::FirstPaintProbe(menu));
+        trelvo::warm_up_after_first_paint(context, menu);
         menu->show();
         context.warn_when_read_only(menu);
         return QApplication::exec();

@@ -4,6 +4,9 @@
 #include <QPixmap>
 #include <QWidget>
 
+class QScrollBar;
+class QTextLayout;
+
 namespace trelvo {
 
 // A picture control: shows one picture, remembers the file it came from, takes the picture's
@@ -24,26 +27,41 @@ class PictureBox final : public QWidget {
     void set_stretch(bool stretch);
     bool stretch() const { return stretch_; }
 
+    // Reachable with Tab: a ring shows the keyboard focus, and Enter, Return or Space click it.
+    void set_keyboard_focusable(bool focusable);
+
   signals:
     void pressed();
     void clicked();
     void mouse_moved();
+    // The pointer has left the control: onto another control, the background or out of the window.
+    void mouse_left();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     QPixmap picture_;
     QString path_;
     bool stretch_ = true;
     bool press_inside_ = false;
+    bool key_focus_ = false;  // focus that came from the keyboard, the only kind shown
 };
 
+// The ring that marks the control or tile the keyboard is on.
+void paint_focus_ring(QPainter& painter, const QRectF& rect);
+
 // A text label that, like every control of these screens, takes its own pointer movement and clicks
-// instead of passing them to the screen behind it.
+// instead of passing them to the screen behind it. A single line sits as compactly as the screens'
+// design assumes (one em per line); wrapped text uses the label's full width at a line height of
+// 1.4 em, which reads comfortably.
 class TextLabel final : public QWidget {
     Q_OBJECT
   public:
@@ -59,10 +77,16 @@ class TextLabel final : public QWidget {
     void set_word_wrap(bool wrap);
     // Grow to the text's size, as labels that size to their text do.
     void set_auto_size(bool auto_size);
-    // A text longer than the label is drawn smaller until it fits, rather than cut off.
+    // A text longer than the label is drawn smaller until it fits, but never below
+    // shrink_floor_points; what still does not fit scrolls, rather than being cut off.
     void set_shrink_to_fit(bool shrink);
+    static constexpr double shrink_floor_points = 10.5;
     // The font the text is drawn in (smaller than font() when shrunk to fit).
     QFont drawn_font() const;
+    // Shown when the text does not fit even at the floor size (null otherwise).
+    QScrollBar* scroll_bar() const { return scroll_; }
+    // Height in pixels of the text laid out in `font` across `width` pixels.
+    int text_height(const QFont& font, int width) const;
 
   signals:
     void pressed();
@@ -75,9 +99,14 @@ class TextLabel final : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void fit_to_text();
+    void update_scrolling();
+    // Lays the text out (lines relative to the label's top-left) and returns its height.
+    int lay_out(QTextLayout& layout, const QFont& font, int width) const;
 
     QString text_;
     QColor color_ = Qt::black;
@@ -87,6 +116,7 @@ class TextLabel final : public QWidget {
     bool auto_size_ = false;
     bool shrink_ = false;
     bool press_inside_ = false;
+    QScrollBar* scroll_ = nullptr;
 };
 
 }  // namespace trelvo
@@ -104,6 +134,7 @@ class FrameBox final : public QGroupBox {
 
   protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // An invisible area laid around buttons: pointer movement over it gives them back their pictures.

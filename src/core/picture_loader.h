@@ -8,6 +8,17 @@
 
 namespace trelvo {
 
+// Reads a picture file. The format named by the file's suffix is tried first, so that only its
+// image plugin is loaded; a file whose content says otherwise is read by its content.
+QImage read_image(const QString& path, QString* error = nullptr);
+
+// A picture for the screen's pixel ratio: above 1, its twice-as-large variant "name@2x.ext" is
+// used when it exists, scaled smoothly to the exact pixels of the ratio, so that painted text and
+// lines stay as sharp as the screen's own. A null result means the file could not be read.
+QImage read_for_display(const QString& path, qreal ratio, QString* error = nullptr);
+QString high_resolution_path(const QString& path);
+qreal display_ratio();
+
 // Loads pictures and the hand cursor from the program folder. Skin pictures are decoded once per
 // path and then served from memory; a file that is missing fails when it is first needed.
 class PictureLoader final {

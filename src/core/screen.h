@@ -28,7 +28,8 @@ QFont kai_font(double points, bool bold = false);
 void install_font_substitutions();
 
 // A top-level screen of the fixed 14910 × 10140 twip client area, with an optional background
-// picture. It deletes itself when closed and reports pointer movement over its own background.
+// picture. It deletes itself when closed and reports pointer movement over its own background;
+// the pointer leaving the window counts as such a movement, so no hover picture stays behind.
 class Screen : public QWidget {
     Q_OBJECT
   public:
@@ -50,6 +51,7 @@ class Screen : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     QPixmap background_;

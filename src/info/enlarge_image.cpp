@@ -1,12 +1,13 @@
 #include "info/enlarge_image.h"
 
 #include <QGuiApplication>
-#include <QImageReader>
 #include <QScreen>
+#include <cmath>
 
 #include "core/app_context.h"
 #include "core/app_error.h"
 #include "core/picture_box.h"
+#include "core/picture_loader.h"
 #include "core/twips.h"
 
 namespace trelvo {
@@ -24,14 +25,13 @@ EnlargeImage::EnlargeImage(AppContext& app, QWidget* parent) : QDialog(parent), 
 }
 
 void EnlargeImage::load(const QString& path, PictureSize box) {
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
-    if (image.isNull()) {
+    QString error;
+    const QImage image = read_for_display(path, display_ratio(), &error);
+    if (image.isNull())
         throw AppError(QStringLiteral("无法显示题目图片"),
-                       QStringLiteral("%1：%2").arg(path, reader.errorString()));
-    }
-    const PictureSize natural{twips(image.width()), twips(image.height())};
+                       QStringLiteral("%1：%2").arg(path, error));
+    const QSizeF size = image.deviceIndependentSize();
+    const PictureSize natural{twips(std::round(size.width())), twips(std::round(size.height()))};
     layout_ = viewer_layout(natural, box);
     image_enlarged->set_stretch(true);
     image_enlarged->set_picture(QPixmap::fromImage(image), path);

@@ -84,6 +84,10 @@ MainControl::MainControl(AppContext& app) : Screen(QStringLiteral("main_control"
         label_qq->show();
     });
     connect(this, &Screen::background_mouse_moved, this, &MainControl::restore_pictures);
+    // A jump from one button straight onto another passes no background: leaving restores too.
+    for (PictureBox* b : {img_type_car, img_sequence, img_chapter, img_special, img_error, img_exam,
+                          img_strong, img_about, img_exit, img_qq})
+        connect(b, &PictureBox::mouse_left, this, &MainControl::restore_pictures);
 
     connect(img_type_car, &PictureBox::clicked, this, &MainControl::open_category_selection);
     // Sequence practice and the wrong-answer book share the unit list; only the book is emptied.
@@ -118,6 +122,13 @@ MainControl::MainControl(AppContext& app) : Screen(QStringLiteral("main_control"
     connect(img_exam, &PictureBox::clicked, this, &MainControl::open_exam);
     connect(img_qq, &PictureBox::clicked, this, &MainControl::open_feedback);
     connect(img_exit, &PictureBox::clicked, this, &MainControl::exit_program);
+
+    // Tab walks the buttons in reading order; Enter opens the one with the ring.
+    PictureBox* const tab_order[] = {img_type_car, img_sequence, img_chapter,
+                                     img_special,  img_error,    img_exam,
+                                     img_about,    img_exit,     img_qq};
+    for (PictureBox* b : tab_order) b->set_keyboard_focusable(true);
+    for (size_t i = 1; i < std::size(tab_order); ++i) setTabOrder(tab_order[i - 1], tab_order[i]);
 }
 
 void MainControl::set_cached(PictureBox* box, SkinImages::Slot slot) {

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <cmath>
 
 #include "core/screen.h"
 #include "core/twips.h"
@@ -56,15 +57,27 @@ void AnswerCard::paintEvent(QPaintEvent*) {
                    QString::number(i + 1));
     }
     // Every grid position gets its lines, whatever the run's length; lines lie over the cells.
-    p.setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
-    for (int k = 0; k <= rows; ++k)
-        p.drawLine(px(100), px(200 + pitch * k), px(14700), px(200 + pitch * k));
+    // They are drawn on whole device pixels with a whole-pixel width, so that at a pixel ratio of
+    // 1.25 or 1.5 every line is as sharp and as thick as the others.
+    const qreal r = devicePixelRatioF();
+    auto dev = [r](int twip) { return int(std::lround(px(twip) * r)); };
+    p.setWorldTransform(QTransform::fromScale(1 / r, 1 / r), true);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const int width = std::max(1, int(std::floor(r)));
+    const QColor line(0x80, 0x80, 0x80);
+    auto vertical = [&](int x, int y1, int y2) {
+        p.fillRect(QRect(dev(x), dev(y1), width, dev(y2) - dev(y1) + width), line);
+    };
+    auto horizontal = [&](int y, int x1, int x2) {
+        p.fillRect(QRect(dev(x1), dev(y), dev(x2) - dev(x1) + width, width), line);
+    };
+    for (int k = 0; k <= rows; ++k) horizontal(200 + pitch * k, 100, 14700);
     for (int i = 0; i < positions; ++i) {
-        const int x = px(100 + pitch * (i % columns));
+        const int x = 100 + pitch * (i % columns);
         const int y = 200 + pitch * (i / columns);
-        p.drawLine(x, px(y), x, px(y + 730));
+        vertical(x, y, y + 730);
     }
-    p.drawLine(px(14700), px(200), px(14700), px(200 + 730 * 5));
+    vertical(14700, 200, 200 + 730 * 5);
 }
 
 void AnswerCard::mousePressEvent(QMouseEvent* event) {

@@ -1,17 +1,32 @@
 #include "practice/media_view.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QLabel>
-#include <QMediaPlayer>
+#include <QLibrary>
 #include <QMovie>
-#include <QUrl>
 #include <QVBoxLayout>
-#include <QVideoWidget>
 
 namespace trelvo {
 
 namespace {
+
+using MakeVideo = QWidget* (*)(QWidget*, const QString&);
+
+// The video module lies beside the program; a build keeps one in its program folder too.
+MakeVideo video_factory() {
+    static MakeVideo make = [] {
+        const QString name = QStringLiteral("trelvo_video");
+        for (const QString& folder :
+             {QCoreApplication::applicationDirPath(), QStringLiteral(TRELVO_VIDEO_DIR)}) {
+            QLibrary module(folder + QLatin1Char('/') + name);
+            if (auto f = reinterpret_cast<MakeVideo>(module.resolve("trelvo_make_video"))) return f;
+        }
+        return MakeVideo(nullptr);
+    }();
+    return make;
+}
 
 bool is_video(const QString& suffix) {
     static const QStringList videos = {"mp4", "m4v", "webm", "mkv", "ogv", "avi", "mov"};
@@ -27,7 +42,11 @@ MediaView::MediaView(QWidget* parent) : QWidget(parent) {
     screen_ = new QLabel(this);
     screen_->setAlignment(Qt::AlignCenter);
     screen_->setWordWrap(true);
-    screen_->setStyleSheet(QStringLiteral("QLabel { background: white; color: #7a2b00; }"));
+    QPalette colours = screen_->palette();
+    colours.setColor(QPalette::Window, Qt::white);
+    colours.setColor(QPalette::WindowText, QColor(0x7a, 0x2b, 0x00));
+    screen_->setPalette(colours);
+    screen_->setAutoFillBackground(true);
     layout->addWidget(screen_);
 }
 
@@ -42,13 +61,8 @@ void MediaView::clear() {
         delete movie_;
         movie_ = nullptr;
     }
-    if (player_ != nullptr) {
-        player_->stop();
-        delete player_;
-        player_ = nullptr;
-        delete video_;
-        video_ = nullptr;
-    }
+    delete video_;
+    video_ = nullptr;
     screen_->clear();
     screen_->show();
     mode_ = Mode::empty;
@@ -100,27 +114,14 @@ void MediaView::play(const QString& path) {
         return;
     }
     if (is_video(suffix)) {
-        player_ = new QMediaPlayer(this);
-        video_ = new QVideoWidget(this);
-        layout()->addWidget(video_);
-        screen_->hide();
-        player_->setVideoOutput(video_);
-        player_->setLoops(QMediaPlayer::Infinite);
-        // A file the player cannot read would otherwise leave a blank area with no word why.
-        const QString name = info.fileName();
-        connect(player_, &QMediaPlayer::errorOccurred, this, [this, name] {
-            QMetaObject::invokeMethod(
-                this, [this, name] { fail_video(name); }, Qt::QueuedConnection);
-        });
-        connect(player_, &QMediaPlayer::mediaStatusChanged, this,
-                [this, name](QMediaPlayer::MediaStatus status) {
-                    if (status == QMediaPlayer::InvalidMedia)
-                        QMetaObject::invokeMethod(
-                            this, [this, name] { fail_video(name); }, Qt::QueuedConnection);
-                });
-        player_->setSource(QUrl::fromLocalFile(info.absoluteFilePath()));
-        player_->play();
-        mode_ = Mode::video;
+        if (MakeVideo make = video_factory()) {
+            video_ = make(this, info.absoluteFilePath());
+            layout()->addWidget(video_);
+            screen_->hide();
+            mode_ = Mode::video;
+            return;
+        }
+        show_notice(QStringLiteral("缺少视频播放组件，无法播放这段动画\n请参考题目文字作答"));
         return;
     }
     show_notice(QStringLiteral("本程序无法播放这种格式的动画（%1）\n请参考题目文字作答")

@@ -4,8 +4,6 @@
 
 class QLabel;
 class QMovie;
-class QMediaPlayer;
-class QVideoWidget;
 
 namespace trelvo {
 
@@ -27,17 +25,19 @@ class MediaView final : public QWidget {
     QString notice() const;
     QMovie* movie() const { return movie_; }
 
+    // The video module calls this (queued, by name) when its player gives up on the file, which
+    // would otherwise leave a blank area with no word why.
+    Q_INVOKABLE void fail_video(const QString& name);
+
   private:
     void clear();
     void show_notice(const QString& text);
-    void fail_video(const QString& name);  // the player gave up on the file
 
     Mode mode_ = Mode::empty;
     QString path_;
     QLabel* screen_;
     QMovie* movie_ = nullptr;
-    QMediaPlayer* player_ = nullptr;
-    QVideoWidget* video_ = nullptr;
+    QWidget* video_ = nullptr;  // made by the video module, which owns the player in it
 };
 
 }  // namespace trelvo

@@ -5,6 +5,9 @@
 #include <QSaveFile>
 #include <cmath>
 
+#include "core/picture_fit.h"
+#include "core/picture_loader.h"
+
 namespace trelvo {
 
 namespace {
@@ -12,6 +15,10 @@ namespace {
 // Differences are whole twips in practice; round half to even as the comparison is specified.
 double rounded(double v) {
     return std::nearbyint(v);
+}
+
+QSize whole_twips(PictureSize s) {
+    return {int(std::lround(s.width)), int(std::lround(s.height))};
 }
 
 }  // namespace
@@ -22,16 +29,8 @@ bool is_large_for(PictureSize p, PictureSize box) {
 
 PictureSize fit_into_box(PictureSize p, PictureSize box) {
     if (!is_large_for(p, box) || p.width <= 0 || p.height <= 0) return p;
-    const double b = rounded(p.width - box.width);
-    const double d = rounded(p.height - box.height);
-    if (b < d) {
-        const double k = box.height / p.height;
-        return {p.width * k, k * p.height};
-    }
-    const double k = box.width / p.width;
-    PictureSize fitted{p.width * k, k * p.height};
-    if (fitted.height > box.height) fitted.height = box.height;
-    return fitted;
+    const QSize fitted = fit_inside(whole_twips(p), whole_twips(box));
+    return {double(fitted.width()), double(fitted.height())};
 }
 
 ViewerLayout viewer_layout(PictureSize p, PictureSize box) {
@@ -41,8 +40,9 @@ ViewerLayout viewer_layout(PictureSize p, PictureSize box) {
     const double c = rounded(p.height - screen_box.height);
     ViewerLayout layout{p, {}, false};
     if (b >= 0 || c >= 0) {
-        const double k = b < c ? screen_box.height / p.height : screen_box.width / p.width;
-        layout.image = {p.width * k, k * p.height};
+        // Fitted by the ratio, not by the larger excess in twips, so that it never overshoots the
+        // screen.
+        layout.image = fit_into_box(p, screen_box);
         layout.stretched = true;
     }
     layout.window = {layout.image.width + 90, layout.image.height + 360};
@@ -59,8 +59,9 @@ QString temp_picture_path(const QString& folder, const QString& name) {
     return folder + QStringLiteral("/rs/") + name;
 }
 
-bool copy_picture(const QString& folder, const QString& name) {
-    if (!is_plain_media_name(name)) return false;
+namespace {
+
+bool copy_stored(const QString& folder, const QString& name) {
     QFile source(folder + QStringLiteral("/tr/") + name);
     if (!source.open(QIODevice::ReadOnly)) return false;
     const QByteArray stored = source.readAll();
@@ -73,10 +74,26 @@ bool copy_picture(const QString& folder, const QString& name) {
     return target.commit();
 }
 
+}  // namespace
+
+bool copy_picture(const QString& folder, const QString& name) {
+    if (!is_plain_media_name(name)) return false;
+    if (!copy_stored(folder, name)) return false;
+    // The twice-as-large drawing, where there is one, travels with it for sharp high-DPI screens.
+    const QString high = high_resolution_path(name);
+    if (QFile::exists(folder + QStringLiteral("/tr/") + high))
+        copy_stored(folder, high);
+    else if (QFile::exists(temp_picture_path(folder, high)))
+        QFile::remove(temp_picture_path(folder, high));
+    return true;
+}
+
 void delete_temp_picture(const QString& folder, const QString& name) {
     if (!is_plain_media_name(name)) return;
-    const QString path = temp_picture_path(folder, name);
-    if (QFile::exists(path)) QFile::remove(path);
+    for (const QString& file : {name, high_resolution_path(name)}) {
+        const QString path = temp_picture_path(folder, file);
+        if (QFile::exists(path)) QFile::remove(path);
+    }
 }
 
 }  // namespace trelvo

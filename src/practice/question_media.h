@@ -15,9 +15,8 @@ struct PictureSize {
 inline constexpr PictureSize practice_picture_box{6240, 3400};
 inline constexpr PictureSize exam_picture_box{8750, 3500};
 
-// A picture at least as wide or as high as its box is scaled into it: the side that overshoots the
-// box by more twips decides the scale; a picture scaled by its width that is still too high is
-// squeezed to the box height. Smaller pictures keep their size.
+// A picture at least as wide or as high as its box is scaled into it, keeping its proportions
+// (fit_inside); smaller pictures keep their size.
 bool is_large_for(PictureSize picture, PictureSize box);
 PictureSize fit_into_box(PictureSize picture, PictureSize box);
 

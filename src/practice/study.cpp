@@ -2,10 +2,12 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <cmath>
 
 #include "core/app_context.h"
 #include "core/car_type.h"
 #include "core/picture_box.h"
+#include "core/question_keys.h"
 #include "core/ticker.h"
 #include "core/twips.h"
 #include "info/enlarge_image.h"
@@ -161,7 +163,10 @@ Study::Study(AppContext& app) : Screen(QStringLiteral("study")), app_(app), run_
 
     for (QCheckBox* c : {chk_answer, chk_jump, chk_analysis}) {
         c->setFont(song_font(10.5));
-        c->setStyleSheet(QStringLiteral("QCheckBox { background: white; }"));
+        QPalette white = c->palette();
+        white.setColor(c->backgroundRole(), Qt::white);
+        c->setPalette(white);
+        c->setAutoFillBackground(true);
     }
     chk_jump->setChecked(true);
     for (QWidget* w :
@@ -200,6 +205,21 @@ Study::Study(AppContext& app) : Screen(QStringLiteral("study")), app_(app), run_
         connect(cmd_single[int(b)], &PictureBox::clicked, this, [this, b] { pick_true_false(b); });
         connect(cmd_single[int(b)], &PictureBox::mouse_moved, this,
                 [this, b] { hover_answer_button(b); });
+    }
+    // Leaving a button gives it back its resting picture, also when the pointer jumps straight
+    // onto another control or out of the window without crossing a hover frame.
+    for (Button b : {Button::a, Button::b, Button::c, Button::d, Button::y, Button::n})
+        connect(cmd_single[int(b)], &PictureBox::mouse_left, this, [this, b] {
+            set_button(b, run_.selected(b) ? ButtonPicture::selected : ButtonPicture::normal);
+        });
+    for (const auto& [box, file] : {std::pair{cmd_prev, "imgs/btn_prev.jpg"},
+                                    {cmd_next, "imgs/btn_next.jpg"},
+                                    {cmd_set_error, "imgs/btn_set_error.jpg"},
+                                    {cmd_end, "imgs/btn_end.jpg"}}) {
+        PictureBox* button = box;
+        const QString f = QLatin1String(file);
+        connect(button, &PictureBox::mouse_left, this,
+                [this, button, f] { button->set_picture(app_.pictures().skin(f), f); });
     }
     connect(cmd_prev, &PictureBox::clicked, this, &Study::previous_question);
     connect(cmd_next, &PictureBox::clicked, this, &Study::next_question);
@@ -243,6 +263,60 @@ Study::Study(AppContext& app) : Screen(QStringLiteral("study")), app_(app), run_
         connect(h, &HoverArea::mouse_moved, this, [this] { restore_answer_buttons(true); });
     for (HoverArea* h : frame_single_y)
         connect(h, &HoverArea::mouse_moved, this, [this] { restore_answer_buttons(false); });
+
+    // Keys do what the buttons on screen do; the answer keys follow the button set shown.
+    install_question_keys(
+        this, [this] { return !cmd_single[int(Button::a)]->isVisibleTo(this); },
+        [this](QuestionKey key) { on_question_key(key); });
+    const struct {
+        Button button;
+        QuestionKey key;
+        const char* text;
+    } answer_tips[] = {
+        {Button::a, QuestionKey::option_a, "选择 A"}, {Button::b, QuestionKey::option_b, "选择 B"},
+        {Button::c, QuestionKey::option_c, "选择 C"}, {Button::d, QuestionKey::option_d, "选择 D"},
+        {Button::y, QuestionKey::yes, "对"},          {Button::n, QuestionKey::no, "错"}};
+    for (const auto& t : answer_tips)
+        cmd_single[int(t.button)]->setToolTip(
+            QStringLiteral("%1（键盘 %2）").arg(QString::fromUtf8(t.text), key_hint(t.key)));
+    cmd_prev->setToolTip(QStringLiteral("上一题（%1）").arg(key_hint(QuestionKey::previous)));
+    cmd_next->setToolTip(QStringLiteral("下一题（%1）").arg(key_hint(QuestionKey::next)));
+    cmd_end->setToolTip(QStringLiteral("保存并返回主页（%1）").arg(key_hint(QuestionKey::leave)));
+}
+
+void Study::on_question_key(QuestionKey key) {
+    auto answer = [this](Button b, bool true_false) {
+        const int before = run_.current_index();
+        if (true_false)
+            pick_true_false(b);
+        else
+            choose_option(b);
+        // The pointer is not on the button: once the question stays, it shows its resting picture.
+        if (run_.current_index() == before)
+            set_button(b, run_.selected(b) ? ButtonPicture::selected : ButtonPicture::normal);
+    };
+    switch (key) {
+        case QuestionKey::option_a:
+            return answer(Button::a, false);
+        case QuestionKey::option_b:
+            return answer(Button::b, false);
+        case QuestionKey::option_c:
+            return answer(Button::c, false);
+        case QuestionKey::option_d:
+            return answer(Button::d, false);
+        case QuestionKey::yes:
+            return answer(Button::y, true);
+        case QuestionKey::no:
+            return answer(Button::n, true);
+        case QuestionKey::previous:
+            return previous_question();
+        case QuestionKey::next:
+            return next_question();
+        case QuestionKey::leave:
+            return end_practice();
+        case QuestionKey::none:
+            return;
+    }
 }
 
 Study::~Study() {
@@ -408,7 +482,9 @@ void Study::show_picture() {
         return;
     }
     img_question->set_picture(picture, QStringLiteral("rs/") + media_name_);
-    const PictureSize natural{twips(picture.width()), twips(picture.height())};
+    // Its size as drawn at 1x, whichever drawing the screen's pixel ratio picked.
+    const QSizeF size = picture.deviceIndependentSize();
+    const PictureSize natural{twips(std::round(size.width())), twips(std::round(size.height()))};
     if (is_large_for(natural, practice_picture_box)) {
         const PictureSize fitted = fit_into_box(natural, practice_picture_box);
         img_question->set_stretch(true);

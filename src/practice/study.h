@@ -3,6 +3,7 @@
 #include <QString>
 #include <array>
 
+#include "core/question_keys.h"
 #include "core/screen.h"
 #include "practice/practice_run.h"
 
@@ -72,6 +73,7 @@ class Study final : public Screen {
     void restore_answer_buttons(bool choice);
     void restore_navigation();
     void set_button(Button b, ButtonPicture p);
+    void on_question_key(QuestionKey key);
 
     AppContext& app_;
     PracticeRun run_;

@@ -105,6 +105,8 @@ StudyUnit::StudyUnit(AppContext& app) : Screen(QStringLiteral("study_unit")), ap
         const QString base = QLatin1String(b.base);
         connect(box, &PictureBox::mouse_moved, this,
                 [this, box, base] { hover_button(box, base); });
+        connect(box, &PictureBox::mouse_left, this,
+                [this, box, base] { set_button_picture(box, base); });
     }
     connect(this, &Screen::background_mouse_moved, this, &StudyUnit::restore_pictures);
     connect(tiles_, &TileList::opened, this, &StudyUnit::open_unit);
@@ -115,6 +117,7 @@ StudyUnit::StudyUnit(AppContext& app) : Screen(QStringLiteral("study_unit")), ap
         if (ask_and_delete_error()) show_note(label_delete_error, timer_delete_error);
     });
     connect(img_return, &PictureBox::clicked, this, &StudyUnit::return_to_menu);
+    img_return->setToolTip(QStringLiteral("返回主页（Esc）。方向键选择单元，Enter 打开"));
     connect(img_exit, &PictureBox::clicked, this, [this] { app_.end_program(); });
 }
 

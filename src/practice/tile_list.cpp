@@ -3,9 +3,11 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPalette>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QShortcut>
 
 #include "core/app_context.h"
 #include "core/picture_box.h"
@@ -117,6 +119,18 @@ QString element_name(const char* array, int i) {
     return QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(i);
 }
 
+// Drawn over the tile the keyboard is on; the pointer goes through it to the tile.
+class FocusRing final : public QWidget {
+  public:
+    using QWidget::QWidget;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        paint_focus_ring(p, rect());
+    }
+};
+
 }  // namespace
 
 const TileListLayout& unit_list_tiles() {
@@ -159,6 +173,56 @@ TileList::TileList(AppContext& app, const TileListLayout& layout, QWidget* scree
     tiles_[0]->setGeometry(twips_rect(left_, top_, layout_.width, layout_.height));
     place_labels(0, layout_.width, layout_.height);
     fit_content();
+
+    focus_ring_ = new FocusRing(content_);
+    focus_ring_->setObjectName(QStringLiteral("tile_focus"));
+    focus_ring_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    focus_ring_->hide();
+    install_keys(screen);
+}
+
+void TileList::install_keys(QWidget* screen) {
+    for (int key : {int(Qt::Key_Left), int(Qt::Key_Right), int(Qt::Key_Up), int(Qt::Key_Down)}) {
+        auto* shortcut = new QShortcut(QKeySequence(key), screen);
+        connect(shortcut, &QShortcut::activated, this, [this, key] { move_focus(key); });
+    }
+    for (QKeySequence open : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+                              QKeySequence(Qt::KeypadModifier | Qt::Key_Enter)}) {
+        auto* shortcut = new QShortcut(open, screen);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            if (focus_index_ >= 0 && focus_index_ < count_ && tiles_[focus_index_]->isVisible())
+                emit opened(focus_index_);
+        });
+    }
+    auto* back = new QShortcut(QKeySequence(Qt::Key_Escape), screen);
+    connect(back, &QShortcut::activated, this, [this, screen] { app_.open_main_menu(screen); });
+}
+
+void TileList::move_focus(int key) {
+    if (count_ == 0 || !tiles_[0]->isVisible()) return;
+    const int c = layout_.columns;
+    int next = focus_index_;
+    if (focus_index_ < 0) {
+        next = 0;
+    } else if (key == Qt::Key_Left) {
+        next = std::max(0, focus_index_ - 1);
+    } else if (key == Qt::Key_Right) {
+        next = std::min(count_ - 1, focus_index_ + 1);
+    } else if (key == Qt::Key_Up) {
+        if (focus_index_ - c >= 0) next = focus_index_ - c;
+    } else if (key == Qt::Key_Down) {
+        // Into a shorter last row: its last tile.
+        if (focus_index_ + c < count_)
+            next = focus_index_ + c;
+        else if ((count_ - 1) / c > focus_index_ / c)
+            next = count_ - 1;
+    }
+    focus_index_ = next;
+    const QRect tile = tiles_[next]->geometry();
+    focus_ring_->setGeometry(tile.adjusted(-3, -3, 3, 3));
+    focus_ring_->raise();
+    focus_ring_->show();
+    area_->ensureWidgetVisible(tiles_[next], 0, px(300));
 }
 
 PictureBox* TileList::make_tile(int i) {
@@ -258,6 +322,8 @@ void TileList::fit_content() {
 }
 
 void TileList::hide_entries() {
+    focus_index_ = -1;
+    focus_ring_->hide();
     for (PictureBox* tile : tiles_) tile->hide();
     for (const QList<TextLabel*>& array : labels_)
         for (TextLabel* label : array) label->hide();

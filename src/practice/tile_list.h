@@ -85,6 +85,11 @@ class TileList final : public QObject {
 
     QScrollArea* area() const { return area_; }
 
+    // Keyboard: the arrow keys move a ring from tile to tile (the first press shows it on tile
+    // 0), Enter opens the tile with the ring and Esc goes back to the main menu.
+    int focus_index() const { return focus_index_; }
+    void move_focus(int key);
+
   signals:
     void opened(int index);
 
@@ -100,6 +105,7 @@ class TileList final : public QObject {
     TextLabel* make_label(int array, int i);
     void place_labels(int i, double tile_width, double tile_height);
     void fit_content();
+    void install_keys(QWidget* screen);
 
     AppContext& app_;
     TileListLayout layout_;
@@ -109,6 +115,8 @@ class TileList final : public QObject {
     int count_ = 0;
     int hover_index_ = 0;
     bool hover_restored_ = false;
+    int focus_index_ = -1;
+    QWidget* focus_ring_;
     QList<PictureBox*> tiles_;
     QList<QList<TextLabel*>> labels_;
 };

@@ -50,20 +50,26 @@ void save_bytes(const QString& path, const QByteArray& bytes) {
         fail(QStringLiteral("无法写入 %1：%2").arg(path, file.errorString()));
 }
 
-void write_picture(const QDir& dir, const PictureEntry& entry) {
-    QImage image = canvas(entry.size);
+// Every picture is also drawn at twice its size as name@2x.png, for screens with a pixel ratio
+// above 1; the drawing is the same, in the picture's own coordinates.
+void write_picture(const QDir& dir, const PictureEntry& entry, int ratio = 1) {
+    QImage image = canvas(entry.size * ratio);
+    image.setDevicePixelRatio(ratio);
     QPainter p;
     begin(p, image);
     entry.draw(p, entry.size);
     p.end();
+    image.setDevicePixelRatio(1);
+    QString file = QString::fromLatin1(entry.file);
+    if (ratio != 1)
+        file.insert(file.lastIndexOf(QLatin1Char('.')), QStringLiteral("@%1x").arg(ratio));
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     QImageWriter writer(&buffer, "png");
     if (!writer.write(image))
         fail(QStringLiteral("%1 无法编码为 PNG：%2").arg(entry.file, writer.errorString()));
-    save_bytes(dir.filePath(QString::fromLatin1(entry.file)),
-               QByteArray(1, stored_picture_mark) + png);
+    save_bytes(dir.filePath(file), QByteArray(1, stored_picture_mark) + png);
 }
 
 void write_animation(const QDir& dir, const AnimationEntry& entry) {
@@ -114,7 +120,10 @@ int main(int argc, char** argv) {
     const QDir tr = media_dir(program_dir, QStringLiteral("tr"));
     const QDir aces = media_dir(program_dir, QStringLiteral("aces"));
     for (const PictureEntry& entry : pictures)
-        if (chosen(entry.file)) write_picture(tr, entry);
+        if (chosen(entry.file)) {
+            write_picture(tr, entry);
+            write_picture(tr, entry, 2);
+        }
     for (const AnimationEntry& entry : animations)
         if (chosen(entry.file)) write_animation(aces, entry);
     return 0;

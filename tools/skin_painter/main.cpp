@@ -24,13 +24,26 @@ void complain(const QString& msg) {
     std::fprintf(stderr, "skin_painter: %s\n", qPrintable(msg));
 }
 
-QImage render(const Picture& pic) {
+// The high-resolution variants carry this ratio; the program scales them down smoothly for
+// ratios between 1 and 2, which stays sharper than scaling a 1x picture up.
+constexpr int kHighRatio = 2;
+
+QString highResolutionName(const QString& file) {
+    const int dot = file.lastIndexOf(QLatin1Char('.'));
+    return file.left(dot) + QStringLiteral("@%1x").arg(kHighRatio) + file.mid(dot);
+}
+
+// Painted in the picture's own coordinates; at ratio 2 the painter maps them onto twice the
+// pixels, so lines and text are drawn, not enlarged.
+QImage render(const Picture& pic, int ratio = 1) {
     const bool alpha = pic.format == Format::PngAlpha || pic.format == Format::Cursor;
-    QImage img(pic.size, alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
+    QImage img(pic.size * ratio,
+               alpha ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
     img.fill(alpha ? QColor(Qt::transparent) : QColor(Qt::white));
     // 96 dpi, written into the files' headers: fixed so output never varies.
-    img.setDotsPerMeterX(3780);
-    img.setDotsPerMeterY(3780);
+    img.setDotsPerMeterX(3780 * ratio);
+    img.setDotsPerMeterY(3780 * ratio);
+    img.setDevicePixelRatio(ratio);
     QPainter p(&img);
     p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                      QPainter::SmoothPixmapTransform);
@@ -48,8 +61,9 @@ bool writeBytes(const QString& path, const QByteArray& bytes) {
     return true;
 }
 
-bool writePicture(const Picture& pic, const QString& path) {
-    const QImage img = render(pic);
+bool writePicture(const Picture& pic, const QString& path, int ratio = 1) {
+    QImage img = render(pic, ratio);
+    img.setDevicePixelRatio(1);
     if (pic.format == Format::Cursor) return writeBytes(path, encodeCursor(img, kCursorHotspot));
 
     QSaveFile f(path);
@@ -72,12 +86,15 @@ bool writePicture(const Picture& pic, const QString& path) {
 QByteArray designQrc(const std::vector<Picture>& pictures) {
     QByteArray xml = "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n  <qresource prefix=\"/design\">\n";
     for (const Picture& pic : pictures)
-        if (pic.folder == Folder::Design) xml += "    <file>" + pic.file.toUtf8() + "</file>\n";
+        if (pic.folder == Folder::Design) {
+            xml += "    <file>" + pic.file.toUtf8() + "</file>\n";
+            xml += "    <file>" + highResolutionName(pic.file).toUtf8() + "</file>\n";
+        }
     xml += "  </qresource>\n</RCC>\n";
     return xml;
 }
 
-bool selfCheck(const Picture& pic, const QString& path) {
+bool selfCheck(const Picture& pic, const QString& path, int ratio = 1) {
     QImageReader reader(path);
     if (pic.format == Format::Cursor) reader.setFormat("cur");
     const QImage back = reader.read();
@@ -86,13 +103,13 @@ bool selfCheck(const Picture& pic, const QString& path) {
             QStringLiteral("self-check: %1 does not load: %2").arg(path, reader.errorString()));
         return false;
     }
-    if (back.size() != pic.size) {
+    if (back.size() != pic.size * ratio) {
         complain(QStringLiteral("self-check: %1 is %2x%3, expected %4x%5")
                      .arg(path)
                      .arg(back.width())
                      .arg(back.height())
-                     .arg(pic.size.width())
-                     .arg(pic.size.height()));
+                     .arg(pic.size.width() * ratio)
+                     .arg(pic.size.height() * ratio));
         return false;
     }
     if (pic.format == Format::Cursor) {
@@ -123,7 +140,7 @@ int main(int argc, char** argv) {
     const QString dirs[] = {args[0], args[1]};
 
     const QStringList families = QFontDatabase::families();
-    for (const char* family : {"WenQuanYi Micro Hei", "AR PL UMing CN", "AR PL UKai CN"})
+    for (const char* family : {"Noto Sans CJK SC", "AR PL UKai CN"})
         if (!families.contains(QString::fromLatin1(family)))
             complain(
                 QStringLiteral("warning: font \"%1\" is not installed; texts will use a fallback")
@@ -152,6 +169,19 @@ int main(int argc, char** argv) {
             else
                 ++failures;
         }
+        if (pic.format == Format::Cursor) continue;
+        const QString high =
+            QDir(dirs[pic.folder == Folder::Imgs ? 0 : 1]).filePath(highResolutionName(pic.file));
+        if (!writePicture(pic, high, kHighRatio)) {
+            ++failures;
+            continue;
+        }
+        if (check) {
+            if (selfCheck(pic, high, kHighRatio))
+                ++checked;
+            else
+                ++failures;
+        }
     }
     if (!writeBytes(QDir(dirs[1]).filePath(QStringLiteral("design.qrc")), designQrc(pictures)))
         ++failures;
@@ -160,7 +190,7 @@ int main(int argc, char** argv) {
         complain(QStringLiteral("%1 file(s) failed").arg(failures));
         return 1;
     }
-    std::printf("skin_painter: wrote %d pictures%s\n", int(pictures.size()),
+    std::printf("skin_painter: wrote %d pictures, each also at 2x%s\n", int(pictures.size()),
                 check ? qPrintable(QStringLiteral(", %1 read back").arg(checked)) : "");
     return 0;
 }

@@ -18,10 +18,10 @@ QFont makeFont(const QString& family, int px, bool bold) {
 }  // namespace
 
 QFont sans(int px, bool bold) {
-    return makeFont(QStringLiteral("WenQuanYi Micro Hei"), px, bold);
+    return makeFont(QStringLiteral("Noto Sans CJK SC"), px, bold);
 }
 QFont song(int px, bool bold) {
-    return makeFont(QStringLiteral("AR PL UMing CN"), px, bold);
+    return makeFont(QStringLiteral("Noto Sans CJK SC"), px, bold);
 }
 QFont kai(int px, bool bold) {
     return makeFont(QStringLiteral("AR PL UKai CN"), px, bold);

@@ -174,7 +174,9 @@ void vehicle(QPainter& p, const QRectF& box, Vehicle v, const QColor& fill, cons
         // Real holes: draw on a layer where the cut colour replaces pixels,
         // so windows and wheel gaps show whatever lies below (gradients too).
         const QRect area = box.toAlignedRect();
-        QImage layer(area.size(), QImage::Format_ARGB32_Premultiplied);
+        const qreal ratio = p.device()->devicePixelRatioF();
+        QImage layer(area.size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        layer.setDevicePixelRatio(ratio);
         layer.fill(Qt::transparent);
         {
             QPainter lp(&layer);

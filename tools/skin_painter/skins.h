@@ -27,10 +27,12 @@ void addButtonSkins(std::vector<Picture>& out);
 // Screens, dialogs, panels and design pictures (skins_screens.cpp).
 void addScreenPictures(std::vector<Picture>& out);
 
-// Screen backgrounds, painted once and reused as backdrops for the controls
-// that sit on them.
-const QImage& mainMenuScreen();
-const QImage& aboutScreen();
+// Screen backgrounds, painted once per pixel ratio and reused as backdrops for
+// the controls that sit on them.
+const QImage& mainMenuScreen(qreal ratio);
+const QImage& aboutScreen(qreal ratio);
+// Draws the part `area` (logical pixels) of a painted screen at (0, 0).
+void drawScreenPart(QPainter& p, const QImage& screen, const QRect& area);
 
 // The face of the exam's confirm button, shared by exam_init.jpg and
 // start_exam_face.png so that both match.

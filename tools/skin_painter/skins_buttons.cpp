@@ -11,19 +11,19 @@ namespace {
 // What lies behind a control: a plain colour or the painted screen it sits on.
 struct Backdrop {
     QColor color = pal::paper;
-    const QImage* (*screen)() = nullptr;
+    const QImage& (*screen)(qreal) = nullptr;
     QPoint at;
 };
 
 void paintBackdrop(QPainter& p, const QSize& s, const Backdrop& b) {
     if (b.screen)
-        p.drawImage(QPoint(0, 0), (*b.screen)()->copy(QRect(b.at, s)));
+        drawScreenPart(p, b.screen(p.device()->devicePixelRatioF()), QRect(b.at, s));
     else
         fillBackdrop(p, s, b.color);
 }
 
-const QImage* mainScreen() {
-    return &mainMenuScreen();
+const QImage& mainScreen(qreal ratio) {
+    return mainMenuScreen(ratio);
 }
 // Every main-menu button stands on the white panel; the title, the category
 // button and the feedback button have their own places.
@@ -100,24 +100,28 @@ void titleWordmark(QPainter& p, const QSize& s) {
                sans(23), pal::blueDeep, Qt::AlignLeft | Qt::AlignVCenter);
 }
 
-// Answer keys of the practice screen.
+// Answer keys of the practice screen. A chosen key is filled deep blue: it says "this is my
+// answer" and nothing about right or wrong, which only the marks beside the answer field show.
 void answerKey(QPainter& p, const QSize& s, Look look, const QString& glyph) {
     fillBackdrop(p, s, pal::paper);
     const QRectF face(0, 0, s.width(), s.height());
     const qreal radius = 16;
     QColor ink = pal::blueInk;
     if (isSelected(look)) {
-        buttonFace(p, face, look, radius);
-        ink = Qt::white;
+        buttonFace(p, face, Look::Normal, radius);
+        p.save();
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x0a, 0x24, 0x48, 70));  // a shade darker than a plain button
+        p.drawPath(rounded(face.adjusted(3, 3, -3, -3), radius - 1));
         if (isHover(look)) {
-            // Chosen and pointed at: the green key gets the orange hover rim.
-            p.save();
-            p.setRenderHint(QPainter::Antialiasing);
+            // Chosen and pointed at: the orange hover rim around the filled face.
             p.setBrush(Qt::NoBrush);
             p.setPen(QPen(pal::hoverTop, 2.5));
             p.drawPath(rounded(face.adjusted(5, 5, -5, -5), radius - 3));
-            p.restore();
         }
+        p.restore();
+        ink = Qt::white;
     } else {
         tileFace(p, face, look, radius);
         // A blue rim marks the key as pressable; hover turns it orange.
@@ -132,7 +136,6 @@ void answerKey(QPainter& p, const QSize& s, Look look, const QString& glyph) {
     const bool latin = glyph.at(0).unicode() < 0x80;
     fittedText(p, QRectF(8, 8, s.width() - 16, s.height() - 16), glyph, latin ? sans(42) : sans(36),
                ink, Qt::AlignCenter, isSelected(look));
-    if (isSelected(look)) checkBadge(p, QPointF(s.width() - 15, s.height() - 15), 9);
 }
 
 void smallMark(QPainter& p, const QSize& s, bool check) {
@@ -225,10 +228,11 @@ void unitTile(QPainter& p, const QSize& s, Look look) {
     p.setPen(QPen(QColor(0x9d, 0xbb, 0xe0), 1.0, Qt::DotLine));
     p.drawLine(QPointF(12, 40.5), QPointF(s.width() - 12, 40.5));
     p.restore();
-    const QFont small = sans(11, false);
-    fittedText(p, QRectF(48, 44, 26, 11), QStringLiteral("题量"), small, pal::muted,
+    // Twelve pixels at the least: the captions must stay readable beside the program's counts.
+    const QFont small = sans(12, false);
+    fittedText(p, QRectF(46, 43, 28, 13), QStringLiteral("题量"), small, pal::muted,
                Qt::AlignRight | Qt::AlignVCenter);
-    fittedText(p, QRectF(102, 44, 26, 11), QStringLiteral("未做"), small, pal::muted,
+    fittedText(p, QRectF(100, 43, 28, 13), QStringLiteral("未做"), small, pal::muted,
                Qt::AlignRight | Qt::AlignVCenter);
 }
 

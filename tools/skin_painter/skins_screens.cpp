@@ -1,6 +1,8 @@
 // Screen backgrounds, panels, exam pages and dialogs, and the small design
 // pictures. Coordinates are those of the screens' controls, so that the
 // program's own labels and buttons land on calm areas.
+#include <map>
+
 #include "paint_kit.h"
 #include "skins.h"
 
@@ -121,7 +123,7 @@ void paintAboutScreen(QPainter& p, const QSize& s) {
 // The about panel: labels are drawn over most of it, so only a soft fill, a
 // thin frame and a discreet road motif in the bottom-right corner.
 void paintAboutPanel(QPainter& p, const QSize& s, bool hover) {
-    p.drawImage(0, 0, aboutScreen().copy(QRect(QPoint(112, 108), s)));
+    drawScreenPart(p, aboutScreen(p.device()->devicePixelRatioF()), QRect(QPoint(112, 108), s));
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF r = QRectF(0, 0, s.width(), s.height()).adjusted(1, 1, -1, -1);
     const QPainterPath shape = rounded(r, 12);
@@ -455,26 +457,39 @@ void add(std::vector<Picture>& out, const char* file, Folder folder, Format form
 
 }  // namespace
 
-const QImage& mainMenuScreen() {
-    static const QImage img = [] {
-        QImage i(kScreen, QImage::Format_RGB32);
+namespace {
+
+const QImage& paintedScreen(std::map<qreal, QImage>& cache, qreal ratio,
+                            void (*paint)(QPainter&, const QSize&)) {
+    auto it = cache.find(ratio);
+    if (it == cache.end()) {
+        QImage i(kScreen * ratio, QImage::Format_RGB32);
+        i.setDevicePixelRatio(ratio);
         i.fill(Qt::white);
         QPainter p(&i);
-        paintMainMenu(p, kScreen);
-        return i;
-    }();
-    return img;
+        paint(p, kScreen);
+        p.end();
+        it = cache.emplace(ratio, i).first;
+    }
+    return it->second;
 }
 
-const QImage& aboutScreen() {
-    static const QImage img = [] {
-        QImage i(kScreen, QImage::Format_RGB32);
-        i.fill(Qt::white);
-        QPainter p(&i);
-        paintAboutScreen(p, kScreen);
-        return i;
-    }();
-    return img;
+}  // namespace
+
+const QImage& mainMenuScreen(qreal ratio) {
+    static std::map<qreal, QImage> cache;
+    return paintedScreen(cache, ratio, paintMainMenu);
+}
+
+const QImage& aboutScreen(qreal ratio) {
+    static std::map<qreal, QImage> cache;
+    return paintedScreen(cache, ratio, paintAboutScreen);
+}
+
+void drawScreenPart(QPainter& p, const QImage& screen, const QRect& area) {
+    const qreal k = screen.devicePixelRatio();
+    p.drawImage(QRectF(QPointF(0, 0), area.size()), screen,
+                QRectF(area.x() * k, area.y() * k, area.width() * k, area.height() * k));
 }
 
 void paintConfirmFace(QPainter& p, const QRectF& r) {
@@ -484,8 +499,10 @@ void paintConfirmFace(QPainter& p, const QRectF& r) {
 }
 
 void addScreenPictures(std::vector<Picture>& out) {
-    const auto copyOf = [](const QImage& (*screen)()) {
-        return [screen](QPainter& p, const QSize&) { p.drawImage(0, 0, screen()); };
+    const auto copyOf = [](const QImage& (*screen)(qreal)) {
+        return [screen](QPainter& p, const QSize&) {
+            p.drawImage(0, 0, screen(p.device()->devicePixelRatioF()));
+        };
     };
     add(out, "about.jpg", Folder::Imgs, Format::Jpg, {759, 389},
         [](QPainter& p, const QSize& s) { paintAboutPanel(p, s, false); });
