@@ -391,11 +391,11 @@ void TestExam::small_pools_are_reported_data() {
     QTest::newRow("small car, true/false")
         << 0 << Pools{39, 60, 0} << 2 << 39 << 40 << "小车类 判断题";
     QTest::newRow("small car, single choice")
-        << 0 << Pools{40, 0, 0} << 0 << 0 << 60 << "小车类 单选题";
+        << 0 << Pools{40, 0, 0} << 0 << 0 << 60 << "小车类 选择题";
     QTest::newRow("safe, multiple choice")
         << 5 << Pools{22, 22, 5} << 1 << 5 << 6 << "安全文明 多选题";
     QTest::newRow("motorcycle, single choice")
-        << 3 << Pools{40, 59, 0} << 0 << 59 << 60 << "摩托车类 单选题";
+        << 3 << Pools{40, 59, 0} << 0 << 59 << 60 << "摩托车类 选择题";
 }
 
 void TestExam::small_pools_are_reported() {
@@ -1095,7 +1095,7 @@ void TestExam::start_screen_refuses_a_small_pool() {
     QVERIFY(start->shortage_message() != nullptr);
     QVERIFY(start->shortage_message()->isVisible());
     const QString text = start->shortage_message()->text();
-    QVERIFY2(text.contains("安全文明") && text.contains("单选题") && text.contains("21") &&
+    QVERIFY2(text.contains("安全文明") && text.contains("选择题") && text.contains("21") &&
                  text.contains("22"),
              qPrintable(text));
     QCOMPARE(visible_count<Exam>(), 0);

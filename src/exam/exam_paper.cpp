@@ -31,7 +31,7 @@ QString flag_column(CarType car) {
 QString question_kind_name(qint16 kind) {
     switch (kind) {
         case single_choice:
-            return QStringLiteral("单选题");
+            return QStringLiteral("选择题");
         case multiple_choice:
             return QStringLiteral("多选题");
         case true_false:

@@ -18,7 +18,7 @@ inline constexpr qint16 single_choice = 0;
 inline constexpr qint16 multiple_choice = 1;
 inline constexpr qint16 true_false = 2;
 
-// "判断题", "单选题", "多选题"; empty for other values.
+// "判断题", "选择题", "多选题"; empty for other values.
 QString question_kind_name(qint16 kind);
 
 // The fixed shape of an exam in one category.

@@ -400,13 +400,6 @@ void paintCommitDialog(QPainter& p, const QSize& s) {
     fittedText(p, QRectF(100, 178, 470, 26),
                QStringLiteral("点击【继续考试】，将关闭本窗口，继续考试。"), lf, pal::text,
                Qt::AlignLeft | Qt::AlignVCenter);
-    const QRectF note(100, 232, 460, 40);
-    p.setPen(QPen(QColor(0xf2, 0xd2, 0x9e), 1));
-    p.setBrush(QColor(0xff, 0xf8, 0xec));
-    p.drawRoundedRect(note, 6, 6);
-    fittedText(p, note.adjusted(14, 0, -14, 0),
-               QStringLiteral("交卷后答案不能再修改，请确认已完成全部题目。"), sans(14, false),
-               QColor(0x9a, 0x5a, 0x10), Qt::AlignLeft | Qt::AlignVCenter);
     p.setPen(QPen(kRule, 1));
     p.drawLine(QPointF(30, 345.5), QPointF(s.width() - 30, 345.5));
     dialogFrame(p, s);
