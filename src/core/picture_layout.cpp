@@ -9,7 +9,7 @@ namespace trelvo {
 
 namespace {
 
-// Differences are whole twips in practice; round half to even as the comparison is specified.
+// Differences are whole twips in practice; halves round to even.
 double rounded(double v) {
     return std::nearbyint(v);
 }
