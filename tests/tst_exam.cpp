@@ -35,6 +35,7 @@
 #include "info/enlarge_image.h"
 #include "menu/main_control.h"
 #include "practice/media_view.h"
+#include "practice/question_media.h"
 #include "screen_helpers.h"
 
 using namespace trelvo;
@@ -268,6 +269,7 @@ class TestExam final : public QObject {
     void leaving_the_screens();
     void start_screen_refuses_a_small_pool();
     void question_media_and_odd_values();
+    void picture_from_a_read_only_folder();
     void exam_never_writes();
     void exam_runs_on_a_read_only_or_busy_bank();
 };
@@ -1215,6 +1217,35 @@ void TestExam::exam_never_writes() {
     exam->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(f.dump(), before);
+}
+
+// rs/ cannot be written: the picture is still shown and enlarged, from a copy of the user's own.
+void TestExam::picture_from_a_read_only_folder() {
+    ExamFixture f;
+    f.standard_pools();
+    f.folder.exec("UPDATE questions SET type_picture = 4, name_media = 'q.png' WHERE type_xiaoche");
+    write_file(f.folder.path() + "/tr/q.png", QByteArray(1, 'x') + picture_bytes(1000, 600));
+    const QString rs = f.folder.path() + "/rs";
+    AsOrdinaryUser user(f.folder);
+    set_writable(rs, false);
+    Exam* exam = f.open_exam(0);
+    PictureBox* picture = box(exam, "img_question");
+    QVERIFY(picture->isVisible());
+    QCOMPARE(picture->size(), QSize(px(5833), px(3500)));
+    const QString copy = temp_picture_path(f.folder.path(), "q.png");
+    QVERIFY2(!copy.startsWith(f.folder.path() + "/"), qPrintable(copy));
+    QCOMPARE(picture->picture_path(), copy);
+    bool viewer_seen = false;
+    in_dialog([&] {
+        viewer_seen = exam->viewer() != nullptr && exam->viewer()->layout_used().stretched;
+        exam->viewer()->close();
+    });
+    click(picture);
+    QVERIFY(viewer_seen);
+    exam->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!QFile::exists(copy));
+    QVERIFY(QDir(rs).isEmpty());
 }
 
 void TestExam::exam_runs_on_a_read_only_or_busy_bank() {

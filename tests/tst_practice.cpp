@@ -1,5 +1,7 @@
 // The practice run: loading, moving, judging, the answer card, saving, the wrong-answer book,
 // question pictures and animations, on the logic classes and on the real practice screen.
+#include <unistd.h>
+
 #include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
@@ -8,6 +10,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+#include <optional>
 
 #include "app/navigation.h"
 #include "core/app_context.h"
@@ -15,6 +18,7 @@
 #include "core/application.h"
 #include "core/car_type.h"
 #include "core/picture_box.h"
+#include "core/picture_loader.h"
 #include "core/ticker.h"
 #include "core/twips.h"
 #include "fixture.h"
@@ -140,6 +144,8 @@ class TestPractice final : public QObject {
     void viewer_layout_data();
     void viewer_layout();
     void stored_picture_copies();
+    void picture_copies_without_rs_data();
+    void picture_copies_without_rs();
 
     void screen_layout_and_first_question();
     void screen_judges_and_jumps();
@@ -150,6 +156,7 @@ class TestPractice final : public QObject {
     void screen_hover_pictures();
     void screen_keys();
     void screen_picture_questions();
+    void screen_picture_from_a_read_only_folder();
     void screen_animation_questions();
     void screen_damaged_media();
     void null_stem_is_an_error();
@@ -715,6 +722,63 @@ void TestPractice::screen_keys() {
     QCOMPARE(p.folder.scalar("SELECT id FROM xiaoche_sequence WHERE position_prev").toInt(), 3);
 }
 
+void TestPractice::picture_copies_without_rs_data() {
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("read-only rs/") << "read-only";
+    QTest::newRow("rs is a file") << "file";
+}
+
+// rs/ cannot be written: the copies go to a folder of the user's own and leave rs/ as it was.
+void TestPractice::picture_copies_without_rs() {
+    QFETCH(QString, cause);
+    test::ProgramFolder folder;
+    const QString rs = folder.path() + "/rs";
+    write_file(folder.path() + "/tr/sign.png", "Xabcdef");
+    write_file(folder.path() + "/tr/sign@2x.png", "Xhigh");
+    if (cause == "file") {
+        QVERIFY(QDir(rs).removeRecursively());
+        write_file(rs, "not a folder");
+    }
+    std::optional<AsOrdinaryUser> user;
+    if (cause == "read-only") {
+        user.emplace(folder);
+        set_writable(rs, false);
+    }
+    QVERIFY(copy_picture(folder.path(), "sign.png"));
+    const QString copy = temp_picture_path(folder.path(), "sign.png");
+    QVERIFY2(!copy.startsWith(folder.path() + "/"), qPrintable(copy));
+    QCOMPARE(temp_picture_source(folder.path(), "sign.png"), copy);
+    QFile picture(copy);
+    QVERIFY(picture.open(QIODevice::ReadOnly));
+    QCOMPARE(picture.readAll(), QByteArray("abcdef"));
+    picture.close();
+    QFile high(high_resolution_path(copy));
+    QVERIFY(high.open(QIODevice::ReadOnly));
+    QCOMPARE(high.readAll(), QByteArray("high"));
+    high.close();
+    // The folder holding the copies is the user's and no one else may even look into it.
+    const QFileInfo own(QFileInfo(QFileInfo(copy).path()).path());
+    QCOMPARE(own.ownerId(), uint(geteuid()));
+    QCOMPARE(own.permissions() & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
+                                  QFile::ReadOther | QFile::WriteOther | QFile::ExeOther),
+             QFile::Permissions());
+    delete_temp_picture(folder.path(), "sign.png");
+    QVERIFY(!QFile::exists(copy));
+    QVERIFY(!QFile::exists(high_resolution_path(copy)));
+    // Later pictures follow; a missing stored picture still has no copy.
+    QVERIFY(!copy_picture(folder.path(), "missing.png"));
+    QVERIFY(copy_picture(folder.path(), "sign.png"));
+    QCOMPARE(temp_picture_path(folder.path(), "sign.png"), copy);
+    delete_temp_picture(folder.path(), "sign.png");
+    if (cause == "file") {
+        QFile left(rs);
+        QVERIFY(left.open(QIODevice::ReadOnly));
+        QCOMPARE(left.readAll(), QByteArray("not a folder"));
+    } else {
+        QVERIFY(QDir(rs).isEmpty());
+    }
+}
+
 void TestPractice::screen_picture_questions() {
     Practice p;
     p.make_picture(0, "small.png", 200, 100);  // 3000 × 1500 twips: unscaled
@@ -758,6 +822,43 @@ void TestPractice::screen_picture_questions() {
     s->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(QDir(p.folder.path() + "/rs").isEmpty());
+}
+
+void TestPractice::screen_picture_from_a_read_only_folder() {
+    Practice p;
+    p.make_picture(0, "small.png", 200, 100);
+    p.make_picture(1, "wide.png", 667, 467);
+    const QString rs = p.folder.path() + "/rs";
+    AsOrdinaryUser user(p.folder);
+    set_writable(rs, false);
+    Study* s = p.open();
+    PictureBox* img = box(s, "img_question");
+    QVERIFY(img->isVisible());
+    QCOMPARE(img->size(), QSize(200, 100));
+    const QString copy = temp_picture_path(p.folder.path(), "small.png");
+    QCOMPARE(img->picture_path(), copy);
+    QVERIFY(QFile::exists(copy));
+
+    bool viewed = false;
+    QTimer::singleShot(0, [&] {
+        auto* viewer = qobject_cast<EnlargeImage*>(QApplication::activeModalWidget());
+        QVERIFY(viewer != nullptr);
+        viewed = true;
+        QCOMPARE(viewer->size(), QSize(200, 100));
+        click(viewer->findChild<PictureBox*>("image_enlarged"));
+    });
+    click(img);
+    QVERIFY(viewed);
+
+    s->next_question();
+    QCOMPARE(img->size(), QSize(px(4856), px(3400)));
+    QVERIFY(!QFile::exists(copy));
+    const QString wide = temp_picture_path(p.folder.path(), "wide.png");
+    QVERIFY(QFile::exists(wide));
+    s->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!QFile::exists(wide));
+    QVERIFY(QDir(rs).isEmpty());
 }
 
 void TestPractice::screen_animation_questions() {

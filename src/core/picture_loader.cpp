@@ -1,5 +1,6 @@
 #include "core/picture_loader.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -83,6 +84,8 @@ QImage read_for_display(const QString& path, qreal ratio, QString* error) {
 PictureLoader::PictureLoader(QString program_folder) : folder_(std::move(program_folder)) {}
 
 QString PictureLoader::full_path(const QString& relative) const {
+    // Question picture copies lie outside the program folder when it is read-only.
+    if (QDir::isAbsolutePath(relative)) return relative;
     return folder_ + QLatin1Char('/') + relative;
 }
 

@@ -26,6 +26,7 @@ class PictureLoader final {
     explicit PictureLoader(QString program_folder);
 
     const QString& folder() const { return folder_; }
+    // A full path is taken as it is.
     QString full_path(const QString& relative) const;
 
     // A skin or design picture, by path relative to the program folder ("imgs/btn_exam.jpg").

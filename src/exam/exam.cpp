@@ -429,7 +429,8 @@ void Exam::show_picture() {
     const QSize natural(int(twips(image.width())), int(twips(image.height())));
     const QSize shown = fit_inside(natural, picture_box_twips);
     img_question->set_stretch(true);
-    img_question->set_picture(QPixmap::fromImage(image), QStringLiteral("rs/") + media_name_);
+    img_question->set_picture(QPixmap::fromImage(image),
+                              temp_picture_source(app_.folder(), media_name_));
     const QSize size(std::max(1, px(shown.width())), std::max(1, px(shown.height())));
     img_question->setGeometry(frame_image->width() / 2 - size.width() / 2,
                               frame_image->height() / 2 - size.height() / 2, size.width(),

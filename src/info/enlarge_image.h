@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "practice/question_media.h"
+#include "core/picture_layout.h"
 
 namespace trelvo {
 

@@ -2,40 +2,22 @@
 
 #include <QString>
 
+#include "core/picture_layout.h"
+
 namespace trelvo {
 
-// Sizes here are in twips.
-struct PictureSize {
-    double width = 0;
-    double height = 0;
-    friend bool operator==(const PictureSize&, const PictureSize&) = default;
-};
-
-// The practice screen's picture box and the exam screen's.
-inline constexpr PictureSize practice_picture_box{6240, 3400};
-inline constexpr PictureSize exam_picture_box{8750, 3500};
-
-// A picture at least as wide or as high as its box is scaled into it, keeping its proportions
-// (fit_inside); smaller pictures keep their size.
-bool is_large_for(PictureSize picture, PictureSize box);
-PictureSize fit_into_box(PictureSize picture, PictureSize box);
-
-// The enlarged viewer: the image size and the window's outer size for a picture opened from a
-// screen whose picture box is `box`.
-struct ViewerLayout {
-    PictureSize image;
-    PictureSize window;
-    bool stretched = false;
-};
-ViewerLayout viewer_layout(PictureSize picture, PictureSize box);
-
 // Stored question pictures: tr/<name> holds one leading byte before the picture; the readable copy
-// is rs/<name>. A name that is not a plain file name is refused.
+// is rs/<name>. When rs/ cannot be written (a read-only program folder), the copies go to a
+// folder private to the user, made for this run and removed when the program ends. A name that is
+// not a plain file name is refused.
 bool is_plain_media_name(const QString& name);
 // Writes the readable copy; false (and no copy) when the stored file is missing, empty of picture
-// bytes or the name is unsafe.
+// bytes, the name is unsafe, or no copy could be written anywhere.
 bool copy_picture(const QString& program_folder, const QString& name);
 void delete_temp_picture(const QString& program_folder, const QString& name);
 QString temp_picture_path(const QString& program_folder, const QString& name);
+// The copy's path as the picture loader takes it: relative to the program folder while copies go
+// to rs/ ("rs/<name>"), else the full path of the private copy.
+QString temp_picture_source(const QString& program_folder, const QString& name);
 
 }  // namespace trelvo

@@ -475,13 +475,14 @@ void Study::show_picture() {
         fit_question_text(false);
         return;
     }
-    const QPixmap picture = app_.pictures().decode(QStringLiteral("rs/") + media_name_);
+    const QString source = temp_picture_source(app_.folder(), media_name_);
+    const QPixmap picture = app_.pictures().decode(source);
     if (picture.isNull()) {
         delete_temp_picture(app_.folder(), media_name_);
         fit_question_text(false);
         return;
     }
-    img_question->set_picture(picture, QStringLiteral("rs/") + media_name_);
+    img_question->set_picture(picture, source);
     // Its size as drawn at 1x, whichever drawing the screen's pixel ratio picked.
     const QSizeF size = picture.deviceIndependentSize();
     const PictureSize natural{twips(std::round(size.width())), twips(std::round(size.height()))};
