@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -226,6 +227,27 @@ void write_file(const QString& path, const QByteArray& bytes) {
     f.write(bytes);
 }
 
+// Makes `w` the active window, as the learner's click on it would. A test does this before it
+// queues work for a dialog (in_dialog), since the waiting runs queued work.
+void activate(QWidget* w) {
+    if (QApplication::activeWindow() == w->window()) return;
+    w->activateWindow();
+    if (!QTest::qWaitForWindowActive(w))
+        qFatal("%s does not become active", w->metaObject()->className());
+}
+
+// One fresh press of a key (with its modifiers, as QKeyCombination::toCombined gives them) in the
+// active window `w`, as the learner types it.
+void press(QWidget* w, int key) {
+    activate(w);
+    QTest::keyClick(w, Qt::Key(key & ~int(Qt::KeyboardModifierMask)),
+                    Qt::KeyboardModifiers(key & int(Qt::KeyboardModifierMask)));
+}
+
+int keypad(Qt::Key key) {
+    return (Qt::KeypadModifier | key).toCombined();
+}
+
 template <typename T>
 int visible_count() {
     return int(open_screens<T>().size());
@@ -272,6 +294,18 @@ class TestExam final : public QObject {
     void picture_from_a_read_only_folder();
     void exam_never_writes();
     void exam_runs_on_a_read_only_or_busy_bank();
+
+    void answer_keys_data();
+    void answer_keys();
+    void move_keys_check_wrong_answers_data();
+    void move_keys_check_wrong_answers();
+    void keys_leave_locked_and_finished_answers();
+    void escape_asks_before_submitting_data();
+    void escape_asks_before_submitting();
+    void notice_takes_keys_after_five_seconds_data();
+    void notice_takes_keys_after_five_seconds();
+    void start_screens_take_enter_and_escape_data();
+    void start_screens_take_enter_and_escape();
 };
 
 void TestExam::paper_blocks_data() {
@@ -1277,6 +1311,301 @@ void TestExam::exam_runs_on_a_read_only_or_busy_bank() {
     other.close();
     other = QSqlDatabase();
     QSqlDatabase::removeDatabase("other_program");
+}
+
+// The answer keys act as the buttons of the question on screen do; keys of another kind of
+// question mean nothing.
+void TestExam::answer_keys_data() {
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("answered");
+    // Category 5: true/false in slots 0–21, single choice 22–43, multiple choice 44–49.
+    QTest::newRow("single, B") << 22 << QList<int>{Qt::Key_B} << "B" << true;
+    QTest::newRow("single, A then 3") << 22 << QList<int>{Qt::Key_A, Qt::Key_3} << "C" << true;
+    QTest::newRow("single, keypad 4") << 22 << QList<int>{keypad(Qt::Key_4)} << "D" << true;
+    QTest::newRow("single, Y and N") << 22 << QList<int>{Qt::Key_Y, Qt::Key_N} << "" << false;
+    QTest::newRow("multiple, A 2 D")
+        << 44 << QList<int>{Qt::Key_A, Qt::Key_2, Qt::Key_D} << "ABD" << true;
+    QTest::newRow("multiple, C and 3 toggle")
+        << 44 << QList<int>{Qt::Key_C, Qt::Key_3} << "" << true;
+    QTest::newRow("true/false, Y") << 0 << QList<int>{Qt::Key_Y} << "Y" << true;
+    QTest::newRow("true/false, 1 then N") << 0 << QList<int>{Qt::Key_1, Qt::Key_N} << "N" << true;
+    QTest::newRow("true/false, keypad 2") << 0 << QList<int>{keypad(Qt::Key_2)} << "N" << true;
+    QTest::newRow("true/false, letters")
+        << 0 << QList<int>{Qt::Key_A, Qt::Key_3, Qt::Key_D} << "" << false;
+}
+
+void TestExam::answer_keys() {
+    QFETCH(int, slot);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, answer);
+    QFETCH(bool, answered);
+    ExamFixture f(5);
+    f.standard_pools();
+    Exam* exam = f.open_exam(5);
+    exam->go_to_slot(slot);
+    for (int key : keys) press(exam, key);
+
+    const ExamQuestion& q = exam->session().question();
+    QCOMPARE(exam->session().current_slot(), slot);
+    QCOMPARE(exam->session().answer(slot), answer);
+    QCOMPARE(exam->session().result(slot), qint16(!answered                  ? 0
+                                                  : answer == q.right_answer ? 1
+                                                                             : 2));
+    QCOMPARE(exam->sheet()->answer_text(slot), sheet_cell_text(q.kind, answer));
+    if (q.kind == true_false) {
+        QCOMPARE(box(exam, "img_answer")->picture_path(),
+                 answer == "Y"   ? QString("imgs/answer_exam_right.jpg")
+                 : answer == "N" ? QString("imgs/answer_exam_error.jpg")
+                                 : QString());
+    } else {
+        QCOMPARE(label(exam, "label_answer_result")->text(), answer);
+    }
+    if (q.kind == multiple_choice)
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(child<QCheckBox>(exam, QStringLiteral("check_multi_%1").arg(i))->isChecked(),
+                     answer.contains(QChar('A' + i)));
+}
+
+// The move keys run the wrong-answer check as the buttons do, and one press moves one question.
+void TestExam::move_keys_check_wrong_answers_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("step");
+    QTest::newRow("→") << int(Qt::Key_Right) << 1;
+    QTest::newRow("PgDn") << int(Qt::Key_PageDown) << 1;
+    QTest::newRow("Enter") << int(Qt::Key_Return) << 1;
+    QTest::newRow("keypad Enter") << keypad(Qt::Key_Enter) << 1;
+    QTest::newRow("←") << int(Qt::Key_Left) << -1;
+    QTest::newRow("PgUp") << int(Qt::Key_PageUp) << -1;
+}
+
+void TestExam::move_keys_check_wrong_answers() {
+    QFETCH(int, key);
+    QFETCH(int, step);
+    ExamFixture f;
+    f.standard_pools();
+    Exam* exam = f.open_exam(0);
+    exam->go_to_slot(5);
+    int notices = 0;
+    auto count_notice = [&] {
+        activate(exam);
+        in_dialog([&] {
+            if (!exam->notice()) return;
+            ++notices;
+            exam->notice()->reject();
+        });
+    };
+
+    // Unanswered: no notice.
+    count_notice();
+    press(exam, key);
+    QApplication::processEvents();
+    QCOMPARE(notices, 0);
+    QCOMPARE(exam->session().current_slot(), 5 + step);
+
+    // Wrong: the notice, then one step on, the cell marked.
+    answer(exam, false);
+    count_notice();
+    press(exam, key);
+    QCOMPARE(notices, 1);
+    QCOMPARE(exam->session().current_slot(), 5 + 2 * step);
+    QVERIFY(exam->sheet()->is_marked_wrong(5 + step));
+
+    // At the end of the paper the key does not move but still checks.
+    const int end = step > 0 ? 99 : 0;
+    exam->go_to_slot(end);
+    answer(exam, false);
+    count_notice();
+    press(exam, key);
+    QCOMPARE(notices, 2);
+    QCOMPARE(exam->session().current_slot(), end);
+}
+
+// A locked question keeps its answer, and once the exam is submitted the answer keys answer
+// nothing (the moves still work and Esc asks nothing).
+void TestExam::keys_leave_locked_and_finished_answers() {
+    ExamFixture f(5);
+    f.standard_pools();
+    Exam* exam = f.open_exam(5);
+    struct Locked {
+        int slot;
+        QList<int> answer_keys;
+        QString answer;
+    };
+    for (const Locked& l :
+         {Locked{22, {Qt::Key_C}, "C"}, Locked{44, {Qt::Key_A, Qt::Key_B, Qt::Key_D}, "ABD"}}) {
+        exam->go_to_slot(l.slot);
+        for (int key : l.answer_keys) press(exam, key);
+        press(exam, Qt::Key_Right);
+        press(exam, Qt::Key_Left);
+        QCOMPARE(exam->session().current_slot(), l.slot);
+        QVERIFY(exam->session().locked());
+        for (int key : {Qt::Key_A, Qt::Key_B, Qt::Key_C, Qt::Key_4}) press(exam, key);
+        QCOMPARE(exam->session().answer(l.slot), l.answer);
+        QCOMPARE(exam->session().result(l.slot), qint16(1));
+        QCOMPARE(label(exam, "label_answer_result")->text(), l.answer);
+    }
+    exam->go_to_slot(0);
+    answer(exam, true);
+    const QString given = exam->session().answer(0);
+    exam->go_to_slot(1);
+    exam->go_to_slot(0);
+    for (int key : {Qt::Key_Y, Qt::Key_N, Qt::Key_1, Qt::Key_2}) press(exam, key);
+    QCOMPARE(exam->session().answer(0), given);
+
+    // Submitted with Esc and 确认交卷.
+    activate(exam);
+    in_dialog([&] {
+        in_dialog([&] { button(exam->result_dialog(), "cmd_close")->click(); });
+        button(exam->commit_dialog(), "cmd_commit")->click();
+    });
+    press(exam, Qt::Key_Escape);
+    QVERIFY(exam->finished());
+    exam->go_to_slot(30);
+    for (int key : {Qt::Key_A, Qt::Key_3}) press(exam, key);
+    QCOMPARE(exam->session().result(30), qint16(0));
+    bool asked = false;
+    activate(exam);
+    in_dialog([&] {
+        asked = exam->commit_dialog() != nullptr;
+        if (asked) exam->commit_dialog()->reject();
+    });
+    press(exam, Qt::Key_Escape);
+    QApplication::processEvents();
+    QVERIFY(!asked);
+    press(exam, Qt::Key_PageDown);
+    QCOMPARE(exam->session().current_slot(), 31);
+}
+
+// Esc never ends the exam by itself: it asks as 交卷 does, and Enter there goes on with the exam.
+void TestExam::escape_asks_before_submitting_data() {
+    QTest::addColumn<QString>("reply");
+    QTest::addColumn<bool>("submitted");
+    QTest::newRow("Esc") << "Esc" << false;
+    QTest::newRow("Enter") << "Enter" << false;
+    QTest::newRow("确认交卷") << "cmd_commit" << true;
+}
+
+void TestExam::escape_asks_before_submitting() {
+    QFETCH(QString, reply);
+    QFETCH(bool, submitted);
+    ExamFixture f;
+    f.standard_pools();
+    Exam* exam = f.open_exam(0);
+    bool asked = false;
+    activate(exam);
+    in_dialog([&] {
+        ExamDialogCommit* commit = exam->commit_dialog();
+        asked = commit != nullptr && commit->isModal();
+        if (reply == "cmd_commit") {
+            in_dialog([&] { exam->result_dialog()->reject(); });
+            button(commit, reply)->click();
+        } else {
+            press(commit, reply == "Esc" ? Qt::Key_Escape : Qt::Key_Return);
+        }
+    });
+    press(exam, Qt::Key_Escape);
+    QApplication::processEvents();
+    QVERIFY(asked);
+    QCOMPARE(visible_count<ExamDialogCommit>(), 0);
+    QCOMPARE(exam->submitted(), submitted);
+    QCOMPARE(f.clock_of(exam)->is_active(), !submitted);
+}
+
+// The notice takes Enter and Esc only once 继续考试 works, and never a key held down; the key
+// that closes it does nothing on the exam screen.
+void TestExam::notice_takes_keys_after_five_seconds_data() {
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << keypad(Qt::Key_Enter);
+    QTest::newRow("Esc") << int(Qt::Key_Escape);
+}
+
+void TestExam::notice_takes_keys_after_five_seconds() {
+    QFETCH(int, key);
+    ExamFixture f;
+    f.standard_pools();
+    Exam* exam = f.open_exam(0);
+    answer(exam, false);
+    QList<int> open_after_key;  // the ticks before which a key left the notice open
+    bool held_key_ignored = false, closed_by_key = false, asked = false;
+    activate(exam);
+    in_dialog([&] {
+        ExamDialogError* notice = exam->notice();
+        auto* ticker = static_cast<ManualTicker*>(notice->timer_continue());
+        for (int tick = 0; tick < 5; ++tick) {
+            press(notice, key);
+            if (!notice->isVisible()) return;
+            open_after_key << tick;
+            ticker->fire();
+        }
+        QKeyEvent held(QEvent::KeyPress, Qt::Key(key & ~int(Qt::KeyboardModifierMask)),
+                       Qt::KeyboardModifiers(key & int(Qt::KeyboardModifierMask)), QString(), true);
+        QApplication::sendEvent(notice, &held);
+        held_key_ignored = notice->isVisible();
+        // Should the key reach the exam screen as well, its Esc would ask to submit.
+        in_dialog([&] {
+            asked = exam->commit_dialog() != nullptr;
+            if (asked) exam->commit_dialog()->reject();
+        });
+        press(notice, key);
+        closed_by_key = !notice->isVisible();
+    });
+    press(exam, Qt::Key_Right);
+    QApplication::processEvents();
+    QCOMPARE(open_after_key, (QList<int>{0, 1, 2, 3, 4}));
+    QVERIFY(held_key_ignored);
+    QVERIFY(closed_by_key);
+    QVERIFY(!asked);
+    QCOMPARE(exam->session().current_slot(), 1);
+}
+
+// The instructions and the start screen: Enter starts, Esc goes back as closing the window does.
+void TestExam::start_screens_take_enter_and_escape_data() {
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("menus");
+    QTest::addColumn<int>("starts");
+    QTest::addColumn<int>("exams");
+    QTest::newRow("instructions, Enter") << "instructions" << int(Qt::Key_Return) << 0 << 1 << 0;
+    QTest::newRow("instructions, Esc") << "instructions" << int(Qt::Key_Escape) << 1 << 0 << 0;
+    QTest::newRow("start, Enter") << "start" << int(Qt::Key_Return) << 0 << 0 << 1;
+    QTest::newRow("start, keypad Enter") << "start" << keypad(Qt::Key_Enter) << 0 << 0 << 1;
+    QTest::newRow("start, Esc") << "start" << int(Qt::Key_Escape) << 1 << 0 << 0;
+}
+
+void TestExam::start_screens_take_enter_and_escape() {
+    QFETCH(QString, screen);
+    QFETCH(int, key);
+    QFETCH(int, menus);
+    QFETCH(int, starts);
+    QFETCH(int, exams);
+    ExamFixture f;
+    f.standard_pools();
+    if (screen == "instructions") {
+        auto* menu = new MainControl(*f.app);
+        menu->show();
+        bool stuck = false;
+        activate(menu);
+        in_dialog([&] {
+            ExamDialog* dialog = open_screens<ExamDialog>()[0];
+            press(dialog, key);
+            stuck = dialog->isVisible();
+            if (stuck) dialog->close();
+        });
+        emit box(menu, "img_exam")->clicked();
+        QVERIFY(!stuck);
+    } else {
+        auto* start = new ExamInit(*f.app);
+        start->show();
+        press(start, key);
+    }
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(visible_count<MainControl>(), menus);
+    QCOMPARE(visible_count<ExamInit>(), starts);
+    QCOMPARE(visible_count<Exam>(), exams);
+    QCOMPARE(visible_count<ExamDialog>(), 0);
 }
 
 QTEST_MAIN(TestExam)

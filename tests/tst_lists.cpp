@@ -642,8 +642,10 @@ void TestLists::guide_is_in_the_program_folder() {
     QFile guide(web_address(folder).toLocalFile());
     QVERIFY2(guide.open(QIODevice::ReadOnly), qPrintable(guide.fileName()));
     const QString html = QString::fromUtf8(guide.readAll());
-    for (const char* heading : {"章节练习", "专项练习", "清除记录", "bankctl check", "快捷键"})
+    for (const char* heading : {"章节练习", "专项练习", "清除记录", "bankctl check", "快捷键",
+                                "<kbd>PgDn</kbd>", "答错提示在前 5 秒内"})
         QVERIFY2(html.contains(QString::fromUtf8(heading)), heading);
+    QVERIFY(!html.contains(QString::fromUtf8("稍后补充")));
 }
 
 int main(int argc, char** argv) {

@@ -66,6 +66,10 @@ void install_question_keys(QWidget* screen, std::function<bool()> true_false,
             if (mods == Qt::NoModifier && key == Qt::Key_Enter) continue;
             auto* shortcut = new QShortcut(QKeySequence(key | mods), screen);
             shortcut->setContext(Qt::WindowShortcut);
+            // Only the moves repeat while a key is held: an answer, Enter or Esc acts once per
+            // press, so that a key held a moment too long does not also act on what it opened.
+            shortcut->setAutoRepeat(key == Qt::Key_Left || key == Qt::Key_Right ||
+                                    key == Qt::Key_PageUp || key == Qt::Key_PageDown);
             QObject::connect(shortcut, &QShortcut::activated, screen, [key, true_false, handle] {
                 const QuestionKey action = question_key(key, true_false());
                 if (action != QuestionKey::none) handle(action);

@@ -214,6 +214,53 @@ Exam::Exam(AppContext& app)
     connect(img_question, &PictureBox::mouse_moved, this,
             [this] { img_question->setCursor(app_.pictures().hand_cursor()); });
     connect(img_question, &PictureBox::clicked, this, &Exam::open_exam_viewer);
+
+    // The practice screen's keys, each doing what its button does here.
+    install_question_keys(
+        this, [this] { return session_ && session_->question().kind == true_false; },
+        [this](QuestionKey key) { on_question_key(key); });
+    for (int i = 0; i < 4; ++i)
+        cmd_select_single[i]->setToolTip(
+            QStringLiteral("选择 %1（键盘 %2）")
+                .arg(QChar('A' + i))
+                .arg(key_hint(QuestionKey(int(QuestionKey::option_a) + i))));
+    cmd_judge[0]->setToolTip(QStringLiteral("对（键盘 %1）").arg(key_hint(QuestionKey::yes)));
+    cmd_judge[1]->setToolTip(QStringLiteral("错（键盘 %1）").arg(key_hint(QuestionKey::no)));
+    cmd_prev->setToolTip(QStringLiteral("上一题（%1）").arg(key_hint(QuestionKey::previous)));
+    cmd_next->setToolTip(QStringLiteral("下一题（%1）").arg(key_hint(QuestionKey::next)));
+    cmd_commit->setToolTip(
+        QStringLiteral("交卷（%1），确认后结束考试").arg(key_hint(QuestionKey::leave)));
+}
+
+void Exam::on_question_key(QuestionKey key) {
+    if (!session_ || closing_) return;
+    bool judged = false;
+    switch (key) {
+        case QuestionKey::previous:
+            return previous_question();
+        case QuestionKey::next:
+            return next_question();
+        case QuestionKey::leave:
+            // Esc never ends the exam by itself: it asks as 交卷 does, and Enter or Esc there goes
+            // back to the exam. Once the exam is over it does nothing.
+            return commit_exam();
+        case QuestionKey::none:
+            return;
+        case QuestionKey::option_a:
+        case QuestionKey::option_b:
+        case QuestionKey::option_c:
+        case QuestionKey::option_d:
+            // After the submission the score stands; a stray key answers nothing more.
+            if (submitted_) return;
+            judged = session_->press_letter(int(key) - int(QuestionKey::option_a));
+            break;
+        case QuestionKey::yes:
+        case QuestionKey::no:
+            if (submitted_) return;
+            judged = session_->press_judge(key == QuestionKey::yes);
+            break;
+    }
+    if (judged) judge_current();
 }
 
 Exam::~Exam() {

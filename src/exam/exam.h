@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 
+#include "core/question_keys.h"
 #include "core/screen.h"
 #include "exam/exam_dialogs.h"
 #include "exam/exam_paper.h"
@@ -79,6 +80,7 @@ class Exam final : public Screen {
     void close_exam_dialogs();
     void open_exam_viewer();
     void take_again();
+    void on_question_key(QuestionKey key);
 
     AppContext& app_;
     QRandomGenerator random_;

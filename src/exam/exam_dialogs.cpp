@@ -1,5 +1,6 @@
 #include "exam/exam_dialogs.h"
 
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include "core/app_context.h"
@@ -22,6 +23,21 @@ PictureDialog::PictureDialog(const QString& object_name, int width_twips, int he
     setAttribute(Qt::WA_QuitOnClose, false);
     setFixedSize(px(width_twips), px(height_twips));
     setFont(song_font(9));
+}
+
+bool PictureDialog::is_closing_key(const QKeyEvent* event) {
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+           event->key() == Qt::Key_Escape;
+}
+
+void PictureDialog::keyPressEvent(QKeyEvent* event) {
+    // Enter and Esc act on a fresh press only: a key held down on the exam screen must not also
+    // answer the dialog its press opened.
+    if (is_closing_key(event) && event->isAutoRepeat()) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 PictureBox* PictureDialog::add_background(const QString& name, const QPixmap& picture,
@@ -87,6 +103,8 @@ ExamDialogError::ExamDialogError(AppContext& app, QWidget* exam)
     cmd_continue = add_button(QStringLiteral("cmd_continue"), QStringLiteral("继续考试"), 4950,
                               6900, 2085, 585);
     cmd_continue->setEnabled(false);
+    cmd_continue->setDefault(true);
+    cmd_continue->setToolTip(QStringLiteral("继续考试（Enter 或 Esc，5 秒后可用）"));
     label_time = transparent_label(QStringLiteral("label_time"), this, song_font(11, true), 5050,
                                    8160, 195, 285);
     label_time->set_alignment(Qt::AlignCenter);
@@ -124,6 +142,15 @@ void ExamDialogError::done(int result) {
     PictureDialog::done(result);
 }
 
+void ExamDialogError::keyPressEvent(QKeyEvent* event) {
+    // The right answer stays in view until 继续考试 works: before that no key closes the notice.
+    if (is_closing_key(event) && !cmd_continue->isEnabled()) {
+        event->accept();
+        return;
+    }
+    PictureDialog::keyPressEvent(event);
+}
+
 ExamDialogCommit::ExamDialogCommit(AppContext&, QWidget* exam)
     : PictureDialog(QStringLiteral("exam_dialog_commit"), 9015, 7500, exam) {
     add_background(QStringLiteral("img_commit"),
@@ -138,6 +165,7 @@ ExamDialogCommit::ExamDialogCommit(AppContext&, QWidget* exam)
     cmd_commit->setAutoDefault(false);
     cmd_continue->setDefault(true);
     cmd_continue->setFocus();
+    cmd_continue->setToolTip(QStringLiteral("继续考试（Enter 或 Esc）"));
     connect(cmd_commit, &QPushButton::clicked, this, &ExamDialogCommit::confirm);
     connect(cmd_continue, &QPushButton::clicked, this, &QDialog::reject);
     center_window(this);
@@ -163,6 +191,8 @@ ExamPass::ExamPass(AppContext& app, QWidget* exam)
     auto* cmd_close =
         add_button(QStringLiteral("cmd_close"), QStringLiteral("关闭"), 3720, 5760, 1425, 675);
     add_close_label(8700, 120, 165, 195);
+    cmd_close->setDefault(true);
+    cmd_close->setToolTip(QStringLiteral("关闭（Enter 或 Esc）"));
     connect(cmd_close, &QPushButton::clicked, this, &QDialog::accept);
     center_window(this);
 }

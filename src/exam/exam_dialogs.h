@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <array>
 
+class QKeyEvent;
 class QPushButton;
 
 namespace trelvo {
@@ -20,6 +21,10 @@ class PictureDialog : public QDialog {
     PictureDialog(const QString& object_name, int width_twips, int height_twips, QWidget* parent);
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    // Enter or Esc (the keys that close a dialog).
+    static bool is_closing_key(const QKeyEvent* event);
+
     PictureBox* add_background(const QString& name, const QPixmap& picture, const QString& path);
     TextLabel* add_close_label(int left, int top, int width, int height);
     QPushButton* add_button(const QString& name, const QString& caption, int left, int top,
@@ -42,6 +47,7 @@ class ExamDialogError final : public PictureDialog {
 
   protected:
     void done(int result) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void tick();

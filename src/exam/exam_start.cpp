@@ -1,9 +1,11 @@
 #include "exam/exam_start.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTimer>
 
 #include "core/app_context.h"
@@ -51,6 +53,7 @@ ExamDialog::ExamDialog(AppContext& app, QWidget* opener) : QDialog(opener), app_
     img_start_exam = new PictureBox(QStringLiteral("img_start_exam"), this);
     img_start_exam->setGeometry(twips_rect(3750, 2610, 1365, 435));
     set_start_picture(start_picture);
+    img_start_exam->setToolTip(QStringLiteral("开始考试（Enter）；Esc 关闭"));
     center_window(this);
 
     connect(img_start_exam, &PictureBox::mouse_moved, this, [this] {
@@ -68,6 +71,22 @@ void ExamDialog::set_start_picture(const QString& file) {
 void ExamDialog::mouseMoveEvent(QMouseEvent* event) {
     event->accept();
     set_start_picture(start_picture);
+}
+
+void ExamDialog::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    // A key held down from the main menu acts there only; Esc closes the dialog as QDialog does.
+    if (event->isAutoRepeat() && (enter || key == Qt::Key_Escape)) {
+        event->accept();
+        return;
+    }
+    if (enter) {
+        event->accept();
+        start_exam();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void ExamDialog::open_modal(AppContext& app, QWidget* opener) {
@@ -98,13 +117,25 @@ ExamInit::ExamInit(AppContext& app) : Screen(QStringLiteral("exam_init")), app_(
     cmd_start_exam->setIconSize(cmd_start_exam->size());
     cmd_start_exam->setFlat(true);
     cmd_start_exam->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; }"));
-    cmd_start_exam->setToolTip(QStringLiteral("确认，开始考试"));
+    cmd_start_exam->setToolTip(QStringLiteral("确认，开始考试（Enter）；Esc 返回主页"));
     // Load step.
     center_window(this);
     const QString file = QStringLiteral("imgs/exam_init.jpg");
     img_exam_init->set_picture(app_.pictures().skin(file), file);
     cmd_start_exam->setCursor(app_.pictures().hand_cursor());
     connect(cmd_start_exam, &QPushButton::clicked, this, &ExamInit::start_exam);
+    // Enter starts as the button does; Esc leaves as the window's close button does. Neither
+    // repeats while held, so that a held Enter does not also move on in the exam it opened.
+    for (QKeySequence keys :
+         {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter),
+          QKeySequence(Qt::KeypadModifier | Qt::Key_Enter), QKeySequence(Qt::Key_Escape)}) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setAutoRepeat(false);
+        if (keys == QKeySequence(Qt::Key_Escape))
+            connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+        else
+            connect(shortcut, &QShortcut::activated, this, &ExamInit::start_exam);
+    }
 }
 
 void ExamInit::start_exam() {

@@ -28,6 +28,7 @@ class ExamDialog final : public QDialog {
 
   protected:
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void start_exam();
