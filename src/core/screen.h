@@ -66,6 +66,8 @@ Target* open_screen(QWidget* opener, Target* target, const QString* caption, Ini
     if (caption != nullptr) target->setWindowTitle(*caption);
     init(*target);
     target->show();
+    // The keys reach the new screen at once, also where no window manager hands it the focus.
+    target->activateWindow();
     if (opener != nullptr) opener->close();
     return target;
 }
