@@ -57,6 +57,16 @@ chmod 755 "$driver"
 export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -qq "$deb" >/dev/null
 before=$(sums)
+# What the program only finds at run time: the video module beside it and the faces it asks for.
+module=/usr/lib/trelvo/libtrelvo_video.so
+if [ ! -f "$module" ]; then
+  fail "the video module is not installed"
+elif ldd "$module" | grep -q "not found"; then
+  fail "the video module misses libraries: $(ldd "$module" | grep "not found" | tr -s '\t\n' ' ')"
+fi
+for face in "Noto Sans CJK SC" "AR PL UKai CN"; do
+  fc-list ":family=$face" family | grep -q . || fail "the font $face is not installed"
+done
 for u in trelvo_a trelvo_b; do id "$u" >/dev/null 2>&1 || useradd -m "$u"; done
 run_as() { su - "$1" -c "xvfb-run -a -s '-screen 0 1280x900x24' '$driver' $2"; }
 

@@ -14,11 +14,27 @@ if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=cc
 cmake -S . -B "$build" -G Ninja "${launcher[@]}" \
   -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr -DTRELVO_PACKAGE=ON -DBUILD_TESTING=OFF \
   -DCMAKE_CXX_FLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)" \
-  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" \
+  -DCMAKE_MODULE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)" >/dev/null
 cmake --build "$build" -j2
 rm -f "$build"/trelvo_*.deb
 (cd "$build" && cpack -G DEB)
 deb=$(ls "$build"/trelvo_*.deb)
+
+# CPack gives any package with a shared object under /usr/lib a postinst and postrm that run
+# ldconfig; the video module lies in the private program folder, which ldconfig never reads, so
+# the package is rebuilt without those scripts (the postrm would also keep the package listed in
+# state "rc" after `apt remove`).
+case "$(dpkg-deb --ctrl-tarfile "$deb" | tar -t)" in
+*./postinst* | *./postrm*)
+  tree="$build/deb-tree"
+  rm -rf "$tree"
+  dpkg-deb -R "$deb" "$tree"
+  rm -f "$tree/DEBIAN/postinst" "$tree/DEBIAN/postrm"
+  dpkg-deb --root-owner-group -Zgzip -b "$tree" "$deb" >/dev/null
+  rm -rf "$tree"
+  ;;
+esac
 
 desktop-file-validate packaging/*.desktop
 appstreamcli validate --no-net packaging/*.metainfo.xml >/dev/null
