@@ -20,18 +20,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     trelvo::init_screens();
-    const QString source = QStringLiteral(TRELVO_DIR);
     QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("aces"));
-    QDir(dir.path()).mkpath(QStringLiteral("rs"));
-    for (const char* sub : {"imgs", "tr"})
-        QFile::link(source + QLatin1Char('/') + QLatin1String(sub),
-                    dir.path() + QLatin1Char('/') + QLatin1String(sub));
-    if (!QFile::copy(source + QStringLiteral("/aces/btn_init.rar"),
-                     dir.path() + QStringLiteral("/aces/btn_init.rar"))) {
-        std::fprintf(stderr, "no bank in %s: build the program first\n", qPrintable(source));
-        return 1;
-    }
+    if (!bench::scratch_program_folder(dir.path(), {"imgs", "tr"})) return 1;
     trelvo::AppContext context(dir.path());
     const int runs = argc > 1 ? std::max(1, atoi(argv[1])) : 50;
     std::vector<double> times, bare;

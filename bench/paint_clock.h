@@ -3,15 +3,38 @@
 // Times from an action to the moment a window's first paint has been delivered, inside one
 // process, and the yardstick beside it: a bare Qt window with a dozen labels.
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
+#include <QFile>
 #include <QLabel>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
 #include <functional>
+#include <initializer_list>
 
 namespace bench {
+
+// A scratch program folder in `dir`: the built program folder's read-only parts linked in and a
+// copy of its bank, so that a benchmark never touches the build's own progress. False (after
+// saying why) when the build has no bank yet.
+inline bool scratch_program_folder(const QString& dir,
+                                   std::initializer_list<const char*> linked = {"imgs", "tr"}) {
+    const QString source = QStringLiteral(TRELVO_DIR);
+    QDir(dir).mkpath(QStringLiteral("aces"));
+    QDir(dir).mkpath(QStringLiteral("rs"));
+    for (const char* sub : linked)
+        QFile::link(source + QLatin1Char('/') + QLatin1String(sub),
+                    dir + QLatin1Char('/') + QLatin1String(sub));
+    if (!QFile::copy(source + QStringLiteral("/aces/btn_init.rar"),
+                     dir + QStringLiteral("/aces/btn_init.rar"))) {
+        std::fprintf(stderr, "no bank in %s: build the program first\n", qPrintable(source));
+        return false;
+    }
+    return true;
+}
 
 class PaintWatch final : public QObject {
   public:

@@ -17,6 +17,7 @@
 #include "info/enlarge_image.h"
 #include "menu/main_control.h"
 #include "menu/select_car.h"
+#include "paint_clock.h"
 #include "practice/study.h"
 #include "practice/study_unit.h"
 
@@ -42,18 +43,8 @@ int main(int argc, char** argv) {
     }
     out_dir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out_dir);
-    const QString source = QStringLiteral(TRELVO_DIR);
     QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("aces"));
-    QDir(dir.path()).mkpath(QStringLiteral("rs"));
-    for (const char* sub : {"imgs", "tr"})
-        QFile::link(source + QLatin1Char('/') + QLatin1String(sub),
-                    dir.path() + QLatin1Char('/') + QLatin1String(sub));
-    if (!QFile::copy(source + QStringLiteral("/aces/btn_init.rar"),
-                     dir.path() + QStringLiteral("/aces/btn_init.rar"))) {
-        std::fprintf(stderr, "no bank in %s: build the program first\n", qPrintable(source));
-        return 1;
-    }
+    if (!bench::scratch_program_folder(dir.path(), {"imgs", "tr"})) return 1;
     trelvo::AppContext context(dir.path());
     trelvo::install_navigation(context);
     context.end_program = [] {};
