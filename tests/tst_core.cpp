@@ -47,6 +47,7 @@ class TestCore final : public QObject {
     void unknown_tables_are_refused();
     void transaction_rolls_back_when_not_committed();
     void busy_bank_at_start_is_reported_as_busy();
+    void closed_bank_returns_to_rollback_journal();
     void shared_banks_are_untrusted();
     void read_only_bank_is_announced_at_start_data();
     void read_only_bank_is_announced_at_start();
@@ -303,6 +304,32 @@ void TestCore::busy_bank_at_start_is_reported_as_busy() {
     QCOMPARE(bank.scalar("SELECT count(*) FROM car"), qint16(4));  // and once it is free, it opens
 }
 
+void TestCore::closed_bank_returns_to_rollback_journal() {
+    test::ProgramFolder folder;
+    folder.create_bank(test::four_categories(0));
+    const auto journal_mode = [&] {
+        QFile file(folder.bank_path());
+        if (!file.open(QIODevice::ReadOnly)) return -1;
+        return int(file.read(20).at(18));  // 1: rollback journal, 2: WAL
+    };
+    const auto beside = [&] { return QDir(folder.path() + "/aces").entryList(QDir::Files); };
+    QuestionBank bank(folder.bank_path());
+    bank.set_busy_timeout(50);
+    QCOMPARE(bank.scalar("SELECT count(*) FROM car"), qint16(4));
+    QCOMPARE(journal_mode(), 2);
+    {
+        // Another program still reading at close: the file stays in WAL mode, whole and readable.
+        test::BankLock reader(folder.bank_path(), "BEGIN");
+        bank.close();
+        QCOMPARE(journal_mode(), 2);
+    }
+    QCOMPARE(folder.scalar("SELECT count(*) FROM car").toInt(), 4);
+    QCOMPARE(bank.scalar("SELECT count(*) FROM car"), qint16(4));
+    bank.close();
+    QCOMPARE(journal_mode(), 1);
+    QCOMPARE(beside(), QStringList{"btn_init.rar"});
+}
+
 void TestCore::shared_banks_are_untrusted() {
     test::ProgramFolder folder;
     folder.create_bank(test::four_categories(0));
@@ -350,11 +377,13 @@ void TestCore::read_only_bank_is_announced_at_start() {
         QVERIFY(log.shown[0].text.contains(QStringLiteral("无法保存练习记录")));
         QVERIFY(log.shown[0].text.contains(QStringLiteral("复制到您自己的文件夹")));
     }
-    // Trying leaves no trace: the file as it was, no journal beside it; reading still works.
-    QVERIFY(bank_file.open(QIODevice::ReadOnly));
-    QCOMPARE(bank_file.readAll(), before);
-    QCOMPARE(QDir(folder.path() + "/aces").entryList(QDir::Files), QStringList{"btn_init.rar"});
+    // Trying leaves no trace: the file as it was, no journal beside it; reading still works. A
+    // writable bank is in WAL mode while open and back in rollback mode once closed.
     QCOMPARE(app.bank().scalar("SELECT count(*) FROM car"), qint16(4));
+    app.bank().close();
+    QVERIFY(bank_file.open(QIODevice::ReadOnly));
+    if (!made_read_only.isEmpty()) QCOMPARE(bank_file.readAll(), before);
+    QCOMPARE(QDir(folder.path() + "/aces").entryList(QDir::Files), QStringList{"btn_init.rar"});
     if (!made_read_only.isEmpty()) test::set_writable(folder.path() + "/" + made_read_only, true);
 }
 

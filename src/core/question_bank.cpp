@@ -1,6 +1,8 @@
 #include "core/question_bank.h"
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <unistd.h>
 
 #include <QFile>
 #include <QFileInfo>
@@ -39,11 +41,15 @@ int primary_code(const QSqlError& error) {
     return ok ? (code & 0xff) : -1;
 }
 
+QString read_only_folder_reason() {
+    return QStringLiteral("题库所在的文件夹不能写入（只读或属于其他用户）");
+}
+
 // The driver's result codes in the words a learner can act on.
 QString plain_reason(const QSqlError& error) {
     if (error.nativeErrorCode() == QString::number(SQLITE_READONLY_DIRECTORY) ||
         error.nativeErrorCode() == QString::number(SQLITE_IOERR_ACCESS))
-        return QStringLiteral("题库所在的文件夹不能写入（只读或属于其他用户）");
+        return read_only_folder_reason();
     switch (primary_code(error)) {
         case SQLITE_PERM:
         case SQLITE_AUTH:
@@ -54,7 +60,7 @@ QString plain_reason(const QSqlError& error) {
         case SQLITE_READONLY:
             return QStringLiteral("题库文件是只读的，或不属于当前用户");
         case SQLITE_CANTOPEN:
-            return QStringLiteral("题库所在的文件夹不能写入（只读或属于其他用户）");
+            return read_only_folder_reason();
         case SQLITE_FULL:
             return QStringLiteral("磁盘已满");
         case SQLITE_IOERR:
@@ -84,6 +90,29 @@ void harden(sqlite3* handle) {
     sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_db_config(handle, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
     sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
+}
+
+// The journal mode written in the file's header (bytes 18 and 19 are 2 in WAL mode), read before
+// SQLite opens the file: a WAL bank in a folder nobody may write needs a different way in.
+bool header_says_wal(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    const QByteArray head = file.read(20);
+    return head.size() == 20 && head.startsWith("SQLite format 3") && head[18] == 2 &&
+           head[19] == 2;
+}
+
+// Asked for the effective user, the one whose rights SQLite's own file access has.
+bool writable(const QString& path) {
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+}
+
+// Runs one pragma without waiting for other programs' locks, ignoring failure: journal mode
+// changes need the file to themselves, and a busy file simply keeps the mode it has.
+void try_pragma(QSqlDatabase& db, sqlite3* handle, int busy_timeout_ms, const QString& pragma) {
+    if (handle != nullptr) sqlite3_busy_timeout(handle, 0);
+    QSqlQuery(db).exec(pragma);
+    if (handle != nullptr) sqlite3_busy_timeout(handle, busy_timeout_ms);
 }
 
 }  // namespace
@@ -153,10 +182,18 @@ void QuestionBank::close() {
     if (!QSqlDatabase::contains(connection_name_)) return;
     {
         QSqlDatabase db = QSqlDatabase::database(connection_name_, false);
+        // Back to the rollback journal on the way out, so that the file alone is the whole bank
+        // again and can be copied anywhere, read-only media included. While another program holds
+        // it the file stays in WAL mode until a later close.
+        if (wal_ && db.isOpen())
+            try_pragma(db, native_handle(db), busy_timeout_ms_,
+                       QStringLiteral("PRAGMA journal_mode = DELETE"));
         db.close();
     }
     QSqlDatabase::removeDatabase(connection_name_);
     tables_.clear();
+    wal_ = false;
+    frozen_ = false;
 }
 
 void QuestionBank::set_busy_timeout(int ms) {
@@ -180,6 +217,8 @@ void QuestionBank::fail_opening(QSqlDatabase& db, const QString& message, const 
     db = QSqlDatabase();
     QSqlDatabase::removeDatabase(connection_name_);
     tables_.clear();
+    wal_ = false;
+    frozen_ = false;
     fail(message, cause, reason);
 }
 
@@ -202,12 +241,22 @@ QSqlDatabase QuestionBank::get_connection() {
              QStringLiteral("文件为空"));
     }
 
+    // A WAL bank needs its -shm file beside it, which a folder nobody may write cannot hold.
+    // Nothing can change such a bank while the folder stays read-only, so it is read as it lies
+    // on disk -- unless a WAL file left by a program that ended early holds part of it, which
+    // SQLite's own read-only WAL support then reads.
+    const bool folder_writable = writable(info.absolutePath());
+    const QFileInfo wal_file(path_ + QStringLiteral("-wal"));
+    frozen_ =
+        !folder_writable && header_says_wal(path_) && !(wal_file.exists() && wal_file.size() > 0);
+
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_name_);
     // mode=rw: open the existing file for reading and writing, never create an empty one.
     db.setConnectOptions(
         QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busy_timeout_ms_));
-    db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
-                       QStringLiteral("?mode=rw"));
+    db.setDatabaseName(
+        QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
+        (frozen_ ? QStringLiteral("?mode=ro&immutable=1") : QStringLiteral("?mode=rw")));
     ++times_opened_;
     if (!db.open()) {
         const QSqlError error = db.lastError();
@@ -258,12 +307,27 @@ QSqlDatabase QuestionBank::get_connection() {
                          .arg(path_),
                      QStringLiteral("不是本程序的题库"));
     }
+    // Only a bank of this program is changed. WAL lets other programs read the bank while a save is
+    // written, without either waiting for the other. Only where the file and its folder can be
+    // written: elsewhere the bank is only read, and the rollback journal keeps it readable from
+    // read-only media. FULL makes each committed save survive a power cut, not only a crash of the
+    // program.
+    sqlite3* handle = native_handle(db);
+    if (!frozen_ && folder_writable && writable(path_) && handle != nullptr &&
+        sqlite3_db_readonly(handle, "main") == 0) {
+        try_pragma(db, handle, busy_timeout_ms_, QStringLiteral("PRAGMA journal_mode = WAL"));
+        QSqlQuery mode(db);
+        wal_ = mode.exec(QStringLiteral("PRAGMA journal_mode")) && mode.next() &&
+               mode.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
+    }
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous = FULL"));
     return db;
 }
 
 QString QuestionBank::write_problem() {
     QSqlDatabase db = get_connection();
     sqlite3* handle = native_handle(db);
+    if (frozen_) return read_only_folder_reason();
     if (handle != nullptr && sqlite3_db_readonly(handle, "main") == 1)
         return QStringLiteral("题库文件是只读的，或不属于当前用户");
     // A change to the header page makes SQLite create its journal beside the file; rolled back, it
@@ -294,19 +358,26 @@ QString QuestionBank::write_problem() {
     return problem;
 }
 
+QString QuestionBank::reason(const QSqlError& error) const {
+    // A bank read in place from a read-only folder refuses writes as a read-only file would; the
+    // folder is what the learner has to change.
+    if (frozen_ && primary_code(error) == SQLITE_READONLY) return read_only_folder_reason();
+    return plain_reason(error);
+}
+
 QSqlQuery QuestionBank::run(const QString& sql, const QVariantList& values) {
     QSqlQuery q(get_connection());
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
         fail(QStringLiteral("题库读写失败"),
              QStringLiteral("%1（语句：%2）").arg(q.lastError().text(), sql),
-             plain_reason(q.lastError()));
+             reason(q.lastError()));
     }
     for (const QVariant& v : values) q.addBindValue(v);
     if (!q.exec()) {
         fail(QStringLiteral("题库读写失败"),
              QStringLiteral("%1（语句：%2）").arg(q.lastError().text(), sql),
-             plain_reason(q.lastError()));
+             reason(q.lastError()));
     }
     return q;
 }
@@ -352,7 +423,7 @@ QuestionBank::Transaction::Transaction(QuestionBank& bank) : bank_(bank) {
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
         bank_.fail(QStringLiteral("题库读写失败"),
                    QStringLiteral("无法开始事务：%1").arg(q.lastError().text()),
-                   plain_reason(q.lastError()));
+                   bank_.reason(q.lastError()));
     }
 }
 
@@ -369,7 +440,7 @@ void QuestionBank::Transaction::commit() {
         const QSqlError error = q.lastError();
         q.exec(QStringLiteral("ROLLBACK"));
         bank_.fail(QStringLiteral("题库写入失败"),
-                   QStringLiteral("提交事务失败：%1").arg(error.text()), plain_reason(error));
+                   QStringLiteral("提交事务失败：%1").arg(error.text()), bank_.reason(error));
     }
 }
 

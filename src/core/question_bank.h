@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
@@ -44,7 +45,8 @@ class QuestionBank final {
     int times_opened() const { return times_opened_; }
     const QString& path() const { return path_; }
     // Lets the connection go; the next statement opens the file afresh (after a failed write, so
-    // that a file made writable again is opened for writing).
+    // that a file made writable again is opened for writing). A file this connection put in WAL
+    // mode is returned to the rollback journal unless another program holds it.
     void close();
 
     // How long a statement waits for another program's lock before it fails (tests shorten it).
@@ -84,6 +86,7 @@ class QuestionBank final {
 
   private:
     QSqlQuery run(const QString& sql, const QVariantList& values);
+    QString reason(const QSqlError& error) const;
     [[noreturn]] void fail(const QString& message, const QString& cause,
                            const QString& reason = {}) const;
     [[noreturn]] void fail_opening(QSqlDatabase& db, const QString& message, const QString& cause,
@@ -94,6 +97,8 @@ class QuestionBank final {
     int times_opened_ = 0;
     int busy_timeout_ms_ = 5000;
     QHash<QString, QString> tables_;  // lower-case name -> name as stored
+    bool wal_ = false;                // this connection put the file in WAL mode
+    bool frozen_ = false;  // a WAL bank in a read-only folder, read as it lies (immutable)
 };
 
 }  // namespace trelvo
