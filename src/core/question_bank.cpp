@@ -307,11 +307,10 @@ QSqlDatabase QuestionBank::get_connection() {
                          .arg(path_),
                      QStringLiteral("不是本程序的题库"));
     }
-    // Only a bank of this program is changed. WAL lets other programs read the bank while a save is
-    // written, without either waiting for the other. Only where the file and its folder can be
-    // written: elsewhere the bank is only read, and the rollback journal keeps it readable from
-    // read-only media. FULL makes each committed save survive a power cut, not only a crash of the
-    // program.
+    // Checked first, so that a foreign database is never changed. WAL lets other programs read
+    // the bank while a save is written, without either waiting for the other; only where the
+    // file and its folder can be written, since elsewhere the bank is only read. FULL makes each
+    // committed save survive a power cut, not only a crash of the program.
     sqlite3* handle = native_handle(db);
     if (!frozen_ && folder_writable && writable(path_) && handle != nullptr &&
         sqlite3_db_readonly(handle, "main") == 0) {
