@@ -55,18 +55,20 @@ QSize frame_estimate(const QWidget* window) {
 class PlaceByOuterSize final : public QObject {
   public:
     PlaceByOuterSize(QWidget* window, QSize used) : QObject(window), window_(window), used_(used) {
+        setObjectName(QStringLiteral("place_by_outer_size"));
         window->installEventFilter(this);
     }
     bool eventFilter(QObject*, QEvent* event) override {
         const auto type = event->type();
-        if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) {
-            const QSize outer = window_->frameGeometry().size();
-            if (outer != used_ && window_->isVisible()) {
-                used_ = outer;
-                place_centred(window_, outer);
-            }
-        }
+        if (type == QEvent::Move || type == QEvent::Resize || type == QEvent::Show) check();
         return false;
+    }
+    void check() {
+        const QSize outer = window_->frameGeometry().size();
+        if (outer != used_ && window_->isVisible()) {
+            used_ = outer;
+            place_centred(window_, outer);
+        }
     }
 
   private:
@@ -80,7 +82,10 @@ void center_window(QWidget* window) {
     QSize outer = window->frameGeometry().size();
     if (!window->isVisible()) outer += frame_estimate(window);
     place_centred(window, outer);
-    if (window->findChild<PlaceByOuterSize*>(QString(), Qt::FindDirectChildrenOnly) == nullptr)
+    // Found by name: the helper has no meta-object of its own, so a typed search would match any
+    // child and it would never be made.
+    if (window->findChild<QObject*>(QStringLiteral("place_by_outer_size"),
+                                    Qt::FindDirectChildrenOnly) == nullptr)
         new PlaceByOuterSize(window, outer);
 }
 
