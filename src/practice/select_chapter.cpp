@@ -11,13 +11,9 @@ namespace trelvo {
 
 namespace {
 
-// The label arrays of a chapter tile, in the order of the chapter list's constants.
-enum ChapterLabel {
-    label_index = 0,
-    lable_select_chapter = 1,
-    label_num_total = 2,
-    label_num_not = 3
-};
+// The label arrays of a chapter tile that hold its number and its description (the counts
+// follow them).
+enum ChapterLabel { label_index = 0, lable_select_chapter = 1 };
 
 // The two-column list starts this much further left so that both columns fit.
 constexpr int two_column_shift = 3900;
@@ -45,20 +41,7 @@ void SelectChapter::build_chapter_list(int columns) {
         bank,
         QStringLiteral("SELECT chapter_detail, chapter_table_name FROM %1 ORDER BY chapter_id ASC")
             .arg(list));
-    build(std::move(read), lable_select_chapter, [this](int array, int i) -> QString {
-        const ListEntry& e = entries()[i];
-        switch (array) {
-            case label_index:
-                return QString::number(i + 1);
-            case lable_select_chapter:
-                return e.title;
-            case label_num_total:
-                return QString::number(e.total);
-            case label_num_not:
-                return QString::number(e.not_answered);
-        }
-        return {};
-    });
+    build(std::move(read), lable_select_chapter, label_index);
     // The number sits between the tile's drawn 第 and 章: from chapter 10 on it is drawn smaller
     // rather than cut to its first digit.
     for (int i = 0; i < tiles_->count(); ++i) {

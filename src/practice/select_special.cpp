@@ -7,8 +7,8 @@ namespace trelvo {
 
 namespace {
 
-// The label arrays of a topic tile, in the order of the topic list's constants.
-enum SpecialLabel { label_title = 0, label_num_total = 1, label_num_not = 2 };
+// The label array of a topic tile that holds its title (the counts follow it).
+constexpr int label_title = 0;
 
 }  // namespace
 
@@ -29,18 +29,7 @@ void SelectSpecial::build_special_list() {
     // No ORDER BY: the topics are shown in the order they are stored.
     QList<ListEntry> read = read_list_entries(
         bank, QStringLiteral("SELECT special_detail, special_table_name FROM %1").arg(list));
-    build(std::move(read), label_title, [this](int array, int i) -> QString {
-        const ListEntry& e = entries()[i];
-        switch (array) {
-            case label_title:
-                return e.title;
-            case label_num_total:
-                return QString::number(e.total);
-            case label_num_not:
-                return QString::number(e.not_answered);
-        }
-        return {};
-    });
+    build(std::move(read), label_title);
 }
 
 void SelectSpecial::open_special(int index) {

@@ -70,17 +70,24 @@ SelectionScreen::SelectionScreen(AppContext& app, const QString& object_name,
     connect(img_exit, &PictureBox::clicked, this, [this] { app_.end_program(); });
 }
 
-void SelectionScreen::build(QList<ListEntry> entries, int title_array,
-                            const std::function<QString(int, int)>& caption) {
+void SelectionScreen::build(QList<ListEntry> entries, int title_array, int index_array) {
     entries_ = std::move(entries);
     label_empty->setVisible(entries_.isEmpty());
-    tiles_->build(int(entries_.size()), caption);
+    const int total_array = tiles_->label_array("label_num_total");
+    const int not_array = tiles_->label_array("label_num_not");
+    tiles_->build(int(entries_.size()), [&](int array, int i) -> QString {
+        const ListEntry& e = entries_[i];
+        if (array == title_array) return e.title;
+        if (array == index_array) return QString::number(i + 1);
+        if (array == total_array) return QString::number(e.total);
+        if (array == not_array) return QString::number(e.not_answered);
+        return {};
+    });
     // A long title is drawn smaller rather than cut off at the tile's edge; the counts' boxes
     // are designed lower than their font, so they grow to their digits.
     for (int i = 0; i < tiles_->count(); ++i) {
         tiles_->label(title_array, i)->set_shrink_to_fit(true);
-        for (TextLabel* count : {tiles_->label(tiles_->label_array("label_num_total"), i),
-                                 tiles_->label(tiles_->label_array("label_num_not"), i)})
+        for (TextLabel* count : {tiles_->label(total_array, i), tiles_->label(not_array, i)})
             count->set_auto_size(true);
     }
 }

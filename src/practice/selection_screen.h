@@ -43,10 +43,9 @@ class SelectionScreen : public Screen {
     SelectionScreen(AppContext& app, const QString& object_name, const TileListLayout& layout,
                     int return_left, int exit_left, int button_top, QString kind);
 
-    // Fills the tiles; caption(a, i) gives label array a of entry i, and label array
-    // `title_array` holds the entries' texts.
-    void build(QList<ListEntry> entries, int title_array,
-               const std::function<QString(int, int)>& caption);
+    // Fills the tiles: label array `title_array` shows each entry's text, `index_array` (if any)
+    // its number from 1, and the arrays named label_num_total and label_num_not its counts.
+    void build(QList<ListEntry> entries, int title_array, int index_array = -1);
     // Opens the unit list on entry i's table with this caption suffix.
     void open_unit_list(int index, const QString& suffix);
     virtual void open_entry(int index) = 0;
