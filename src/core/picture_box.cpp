@@ -232,13 +232,17 @@ void TextLabel::set_shrink_to_fit(bool shrink) {
 QFont TextLabel::drawn_font() const {
     QFont f = font();
     if (!shrink_ || text_.isEmpty()) return f;
+    if (drawn_ && drawn_->text == text_ && drawn_->font == f && drawn_->size == size() &&
+        drawn_->wrap == wrap_)
+        return drawn_->result;
+    drawn_ = DrawnFont{text_, f, size(), wrap_, f};
     const double floor = std::min(f.pointSizeF(), shrink_floor_points);
     for (double points = f.pointSizeF(); points >= floor; points -= 0.5) {
         f.setPointSizeF(points);
-        if (text_height(f, width()) <= height()) return f;
+        if (text_height(f, width()) <= height()) return drawn_->result = f;
     }
     f.setPointSizeF(floor);
-    return f;
+    return drawn_->result = f;
 }
 
 void TextLabel::update_scrolling() {

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QPixmap>
 #include <QWidget>
+#include <optional>
 
 class QScrollBar;
 class QTextLayout;
@@ -117,6 +118,16 @@ class TextLabel final : public QWidget {
     bool shrink_ = false;
     bool press_inside_ = false;
     QScrollBar* scroll_ = nullptr;
+    // Finding the drawn size lays the text out once per step; every paint reuses the answer
+    // until the text, font, size or wrapping changes.
+    struct DrawnFont {
+        QString text;
+        QFont font;
+        QSize size;
+        bool wrap = false;
+        QFont result;
+    };
+    mutable std::optional<DrawnFont> drawn_;
 };
 
 }  // namespace trelvo
