@@ -18,6 +18,8 @@ PictureBox::PictureBox(const QString& object_name, QWidget* parent) : QWidget(pa
 }
 
 void PictureBox::set_picture(const QPixmap& picture, const QString& path) {
+    // Hover sets the same picture on every pointer move; only a change needs a repaint.
+    if (path == path_ && picture.cacheKey() == picture_.cacheKey()) return;
     picture_ = picture;
     path_ = path;
     if (!stretch_ && !picture_.isNull()) resize(picture_.deviceIndependentSize().toSize());
