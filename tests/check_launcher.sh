@@ -1,7 +1,7 @@
 #!/bin/sh
 # The installed launcher against a stand-in installed folder: the user's own folder is made on
 # first start, the user's bank is never replaced, links follow what a newer package brings, and
-# --update-bank swaps banks only when the carry succeeded.
+# --update-bank swaps banks only when the carry succeeded and no program has the bank open.
 # Usage: check_launcher.sh <launcher template>
 set -u
 template=$1
@@ -69,6 +69,11 @@ touch "$work/carry_fails"
 run --update-bank 2>/dev/null && fail "--update-bank reported success after a failed carry"
 expect_same "$user/aces/btn_init.rar" progress
 rm "$work/carry_fails"
+# While a running trainer has the bank open (its WAL file beside it), the bank is not swapped.
+touch "$user/aces/btn_init.rar-wal"
+run --update-bank 2>/dev/null && fail "--update-bank swapped a bank in use"
+expect_same "$user/aces/btn_init.rar" progress
+rm "$user/aces/btn_init.rar-wal"
 run --update-bank >/dev/null || fail "--update-bank failed"
 expect_same "$user/aces/btn_init.rar" "$(printf 'v2\ncarried')"
 backups=$(ls "$user/aces" | grep -c '\.bak$')

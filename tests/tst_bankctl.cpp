@@ -120,6 +120,7 @@ class TestBankctl final : public QObject {
     void build_makes_every_table();
     void build_never_overwrites_progress();
     void build_names_the_faulty_source_line();
+    void check_leaves_nothing_beside_a_wal_bank();
     void check_names_each_fault_data();
     void check_names_each_fault();
     void check_reports_an_unknown_kind_as_such();
@@ -177,6 +178,19 @@ void TestBankctl::build_makes_every_table() {
                     "OR answer <> ''")
             .toInt(),
         0);
+}
+
+// The program leaves a learner's bank in WAL mode; checking it must not litter its folder.
+void TestBankctl::check_leaves_nothing_beside_a_wal_bank() {
+    test::ProgramFolder folder;
+    QTemporaryDir src;
+    write_sources(src.path());
+    QVERIFY(build_bank(src.path(), folder.bank_path(), false).ok);
+    folder.exec("PRAGMA journal_mode = WAL");
+    CheckOptions options;
+    options.check_pools = false;
+    QCOMPARE(check_bank(folder.bank_path(), options), QStringList());
+    QCOMPARE(QDir(folder.path() + "/aces").entryList(QDir::Files), QStringList{"btn_init.rar"});
 }
 
 void TestBankctl::build_never_overwrites_progress() {

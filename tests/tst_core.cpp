@@ -5,9 +5,12 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <memory>
 
 #include "core/app_context.h"
 #include "core/app_error.h"
@@ -47,7 +50,8 @@ class TestCore final : public QObject {
     void unknown_tables_are_refused();
     void transaction_rolls_back_when_not_committed();
     void busy_bank_at_start_is_reported_as_busy();
-    void closed_bank_returns_to_rollback_journal();
+    void bank_stays_in_wal_mode_and_whole();
+    void wal_switch_waits_for_an_earlier_reader();
     void shared_banks_are_untrusted();
     void read_only_bank_is_announced_at_start_data();
     void read_only_bank_is_announced_at_start();
@@ -304,30 +308,95 @@ void TestCore::busy_bank_at_start_is_reported_as_busy() {
     QCOMPARE(bank.scalar("SELECT count(*) FROM car"), qint16(4));  // and once it is free, it opens
 }
 
-void TestCore::closed_bank_returns_to_rollback_journal() {
+namespace {
+
+int journal_mode(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    return int(file.read(20).at(18));  // 1: rollback journal, 2: WAL
+}
+
+QString car_title(const QString& path) {
+    QString title;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "copy");
+        db.setDatabaseName(path);
+        QSqlQuery q(db);
+        if (db.open() && q.exec("SELECT car_title FROM car WHERE id = 0") && q.next())
+            title = q.value(0).toString();
+        q = QSqlQuery();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("copy");
+    return title;
+}
+
+void set_title(QuestionBank& bank, const QString& title) {
+    QuestionBank::Transaction t(bank);
+    bank.exec("UPDATE car SET car_title = ? WHERE id = 0", {title});
+    t.commit();
+}
+
+}  // namespace
+
+void TestCore::bank_stays_in_wal_mode_and_whole() {
     test::ProgramFolder folder;
     folder.create_bank(test::four_categories(0));
-    const auto journal_mode = [&] {
-        QFile file(folder.bank_path());
-        if (!file.open(QIODevice::ReadOnly)) return -1;
-        return int(file.read(20).at(18));  // 1: rollback journal, 2: WAL
-    };
+    const QString path = folder.bank_path();
     const auto beside = [&] { return QDir(folder.path() + "/aces").entryList(QDir::Files); };
-    QuestionBank bank(folder.bank_path());
+    QuestionBank bank(path);
     bank.set_busy_timeout(50);
     QCOMPARE(bank.scalar("SELECT count(*) FROM car"), qint16(4));
-    QCOMPARE(journal_mode(), 2);
+    QVERIFY(bank.in_wal_mode());
+
+    // Each save reaches the file itself at once: a copy of the file alone, taken while the
+    // program still runs (or after it crashed), holds it.
+    set_title(bank, "第一次保存");
+    QTemporaryDir elsewhere;
+    QVERIFY(QFile::copy(path, elsewhere.filePath("copy.rar")));
+    QCOMPARE(car_title(elsewhere.filePath("copy.rar")), QStringLiteral("第一次保存"));
+
     {
-        // Another program still reading at close: the file stays in WAL mode, whole and readable.
-        test::BankLock reader(folder.bank_path(), "BEGIN");
+        // Another program still reading at close keeps the WAL; it moves the save into the file
+        // when it lets go.
+        test::BankLock reader(path, "BEGIN");
+        set_title(bank, "第二次保存");
         bank.close();
-        QCOMPARE(journal_mode(), 2);
     }
-    QCOMPARE(folder.scalar("SELECT count(*) FROM car").toInt(), 4);
+    QVERIFY(QFile::copy(path, elsewhere.filePath("copy2.rar")));
+    QCOMPARE(car_title(elsewhere.filePath("copy2.rar")), QStringLiteral("第二次保存"));
+    // Closed, the file stays in WAL mode with nothing beside it.
+    QCOMPARE(journal_mode(path), 2);
+    QCOMPARE(beside(), QStringList{"btn_init.rar"});
     QCOMPARE(bank.scalar("SELECT count(*) FROM car"), qint16(4));
     bank.close();
-    QCOMPARE(journal_mode(), 1);
+    QCOMPARE(journal_mode(path), 2);
     QCOMPARE(beside(), QStringList{"btn_init.rar"});
+}
+
+// A bank in the rollback journal that another program already reads when the program opens it:
+// the switch is tried again until that program lets go, after which its reads never hold up a
+// save.
+void TestCore::wal_switch_waits_for_an_earlier_reader() {
+    test::ProgramFolder folder;
+    folder.create_bank(test::four_categories(0));
+    const QString path = folder.bank_path();
+    QCOMPARE(journal_mode(path), 1);
+    auto reader = std::make_unique<test::BankLock>(path, "BEGIN");
+    QuestionBank bank(path);
+    bank.set_busy_timeout(50);
+    QCOMPARE(bank.scalar("SELECT count(*) FROM car"), qint16(4));
+    QVERIFY(!bank.in_wal_mode());
+    QTest::qWait(QuestionBank::wal_retry_interval_ms + 500);
+    QVERIFY(!bank.in_wal_mode());  // still held
+
+    reader.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(bank.in_wal_mode(), 3 * QuestionBank::wal_retry_interval_ms);
+    reader = std::make_unique<test::BankLock>(path, "BEGIN");
+    set_title(bank, "读取时保存");
+    reader.reset();
+    QCOMPARE(folder.scalar("SELECT car_title FROM car WHERE id = 0").toString(),
+             QStringLiteral("读取时保存"));
 }
 
 void TestCore::shared_banks_are_untrusted() {
@@ -349,17 +418,24 @@ void TestCore::shared_banks_are_untrusted() {
 
 void TestCore::read_only_bank_is_announced_at_start_data() {
     QTest::addColumn<QString>("made_read_only");
+    QTest::addColumn<bool>("wal");  // left in WAL mode by an earlier run
     QTest::addColumn<int>("messages");
-    QTest::newRow("writable") << "" << 0;
-    QTest::newRow("read-only file") << "aces/btn_init.rar" << 1;
-    QTest::newRow("read-only folder") << "aces" << 1;
+    QTest::newRow("writable") << "" << false << 0;
+    QTest::newRow("read-only file") << "aces/btn_init.rar" << false << 1;
+    QTest::newRow("read-only folder") << "aces" << false << 1;
+    QTest::newRow("WAL, writable") << "" << true << 0;
+    QTest::newRow("WAL, read-only file") << "aces/btn_init.rar" << true << 1;
+    QTest::newRow("WAL, read-only folder") << "aces" << true << 1;
 }
 
 void TestCore::read_only_bank_is_announced_at_start() {
     QFETCH(QString, made_read_only);
+    QFETCH(bool, wal);
     QFETCH(int, messages);
     test::ProgramFolder folder;
     folder.create_bank(test::four_categories(0));
+    if (wal) QuestionBank(folder.bank_path()).scalar("SELECT count(*) FROM car");
+    QCOMPARE(journal_mode(folder.bank_path()), wal ? 2 : 1);
     test::AsOrdinaryUser user(folder);
     if (!made_read_only.isEmpty()) test::set_writable(folder.path() + "/" + made_read_only, false);
     QFile bank_file(folder.bank_path());
@@ -377,8 +453,8 @@ void TestCore::read_only_bank_is_announced_at_start() {
         QVERIFY(log.shown[0].text.contains(QStringLiteral("无法保存练习记录")));
         QVERIFY(log.shown[0].text.contains(QStringLiteral("复制到您自己的文件夹")));
     }
-    // Trying leaves no trace: the file as it was, no journal beside it; reading still works. A
-    // writable bank is in WAL mode while open and back in rollback mode once closed.
+    // Trying leaves no trace: the file as it was, no journal or WAL side files beside it; reading
+    // still works.
     QCOMPARE(app.bank().scalar("SELECT count(*) FROM car"), qint16(4));
     app.bank().close();
     QVERIFY(bank_file.open(QIODevice::ReadOnly));

@@ -4,14 +4,18 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QThread>
+#include <QTimer>
 #include <QUrl>
 #include <atomic>
 
 #include "core/app_error.h"
+#include "core/bank_file.h"
 
 namespace trelvo {
 
@@ -45,6 +49,10 @@ QString read_only_folder_reason() {
     return QStringLiteral("题库所在的文件夹不能写入（只读或属于其他用户）");
 }
 
+QString read_only_file_reason() {
+    return QStringLiteral("题库文件是只读的，或不属于当前用户");
+}
+
 // The driver's result codes in the words a learner can act on.
 QString plain_reason(const QSqlError& error) {
     if (error.nativeErrorCode() == QString::number(SQLITE_READONLY_DIRECTORY) ||
@@ -58,7 +66,7 @@ QString plain_reason(const QSqlError& error) {
         case SQLITE_LOCKED:
             return QStringLiteral("题库文件正被其他程序占用");
         case SQLITE_READONLY:
-            return QStringLiteral("题库文件是只读的，或不属于当前用户");
+            return read_only_file_reason();
         case SQLITE_CANTOPEN:
             return read_only_folder_reason();
         case SQLITE_FULL:
@@ -90,16 +98,6 @@ void harden(sqlite3* handle) {
     sqlite3_db_config(handle, SQLITE_DBCONFIG_TRUSTED_SCHEMA, 0, nullptr);
     sqlite3_db_config(handle, SQLITE_DBCONFIG_ENABLE_LOAD_EXTENSION, 0, nullptr);
     sqlite3_db_config(handle, SQLITE_DBCONFIG_DEFENSIVE, 1, nullptr);
-}
-
-// The journal mode written in the file's header (bytes 18 and 19 are 2 in WAL mode), read before
-// SQLite opens the file: a WAL bank in a folder nobody may write needs a different way in.
-bool header_says_wal(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray head = file.read(20);
-    return head.size() == 20 && head.startsWith("SQLite format 3") && head[18] == 2 &&
-           head[19] == 2;
 }
 
 // Asked for the effective user, the one whose rights SQLite's own file access has.
@@ -182,18 +180,20 @@ void QuestionBank::close() {
     if (!QSqlDatabase::contains(connection_name_)) return;
     {
         QSqlDatabase db = QSqlDatabase::database(connection_name_, false);
-        // Back to the rollback journal on the way out, so that the file alone is the whole bank
-        // again and can be copied anywhere, read-only media included. While another program holds
-        // it the file stays in WAL mode until a later close.
+        // The file stays in WAL mode, so that a program that opens it before the next start reads
+        // without ever holding up a save. Everything written is moved into the file itself first,
+        // so that the file alone is the whole bank even while another program keeps the WAL.
         if (wal_ && db.isOpen())
             try_pragma(db, native_handle(db), busy_timeout_ms_,
-                       QStringLiteral("PRAGMA journal_mode = DELETE"));
+                       QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
         db.close();
     }
     QSqlDatabase::removeDatabase(connection_name_);
     tables_.clear();
     wal_ = false;
+    may_use_wal_ = false;
     frozen_ = false;
+    wal_retry_.reset();
 }
 
 void QuestionBank::set_busy_timeout(int ms) {
@@ -218,7 +218,9 @@ void QuestionBank::fail_opening(QSqlDatabase& db, const QString& message, const 
     QSqlDatabase::removeDatabase(connection_name_);
     tables_.clear();
     wal_ = false;
+    may_use_wal_ = false;
     frozen_ = false;
+    wal_retry_.reset();
     fail(message, cause, reason);
 }
 
@@ -241,14 +243,15 @@ QSqlDatabase QuestionBank::get_connection() {
              QStringLiteral("文件为空"));
     }
 
-    // A WAL bank needs its -shm file beside it, which a folder nobody may write cannot hold.
-    // Nothing can change such a bank while the folder stays read-only, so it is read as it lies
-    // on disk -- unless a WAL file left by a program that ended early holds part of it, which
-    // SQLite's own read-only WAL support then reads.
+    // A WAL bank read by a program that may not write it needs its -shm file beside it: a folder
+    // nobody may write cannot hold one, and a writable folder would be left with side files this
+    // program cannot remove. Nobody else has such a file open, so it is read as it lies on disk --
+    // unless a WAL file left by a program that ended early holds part of it, which SQLite's own
+    // read-only WAL support then reads.
     const bool folder_writable = writable(info.absolutePath());
-    const QFileInfo wal_file(path_ + QStringLiteral("-wal"));
-    frozen_ =
-        !folder_writable && header_says_wal(path_) && !(wal_file.exists() && wal_file.size() > 0);
+    const bool file_writable = writable(path_);
+    frozen_ = !(folder_writable && file_writable) && wal_file_at_rest(path_);
+    frozen_reason_ = !folder_writable ? read_only_folder_reason() : read_only_file_reason();
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_name_);
     // mode=rw: open the existing file for reading and writing, never create an empty one.
@@ -312,23 +315,46 @@ QSqlDatabase QuestionBank::get_connection() {
     // file and its folder can be written, since elsewhere the bank is only read. FULL makes each
     // committed save survive a power cut, not only a crash of the program.
     sqlite3* handle = native_handle(db);
-    if (!frozen_ && folder_writable && writable(path_) && handle != nullptr &&
-        sqlite3_db_readonly(handle, "main") == 0) {
-        try_pragma(db, handle, busy_timeout_ms_, QStringLiteral("PRAGMA journal_mode = WAL"));
-        QSqlQuery mode(db);
-        wal_ = mode.exec(QStringLiteral("PRAGMA journal_mode")) && mode.next() &&
-               mode.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
-    }
+    may_use_wal_ = !frozen_ && folder_writable && file_writable && handle != nullptr &&
+                   sqlite3_db_readonly(handle, "main") == 0;
     QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    enter_wal(db);
+    // The switch needs the file to itself. A program that was already reading the bank when this
+    // one opened it blocks it; it is tried again until that program lets go, so that a save does
+    // not wait for its next read to end.
+    if (may_use_wal_ && !wal_ && QCoreApplication::instance() != nullptr &&
+        QThread::currentThread() == QCoreApplication::instance()->thread()) {
+        wal_retry_ = std::make_unique<QTimer>();
+        wal_retry_->setInterval(wal_retry_interval_ms);
+        QObject::connect(wal_retry_.get(), &QTimer::timeout, [this] {
+            if (QSqlDatabase::contains(connection_name_)) {
+                QSqlDatabase current = QSqlDatabase::database(connection_name_, false);
+                enter_wal(current);
+            }
+            if (wal_ || !may_use_wal_) wal_retry_->stop();
+        });
+        wal_retry_->start();
+    }
     return db;
+}
+
+void QuestionBank::enter_wal(QSqlDatabase& db) {
+    if (wal_ || !may_use_wal_ || !db.isOpen()) return;
+    sqlite3* handle = native_handle(db);
+    // Not in the middle of the program's own transaction: the mode cannot change there.
+    if (handle == nullptr || sqlite3_get_autocommit(handle) == 0) return;
+    try_pragma(db, handle, busy_timeout_ms_, QStringLiteral("PRAGMA journal_mode = WAL"));
+    QSqlQuery mode(db);
+    wal_ = mode.exec(QStringLiteral("PRAGMA journal_mode")) && mode.next() &&
+           mode.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
 }
 
 QString QuestionBank::write_problem() {
     QSqlDatabase db = get_connection();
     sqlite3* handle = native_handle(db);
-    if (frozen_) return read_only_folder_reason();
+    if (frozen_) return frozen_reason_;
     if (handle != nullptr && sqlite3_db_readonly(handle, "main") == 1)
-        return QStringLiteral("题库文件是只读的，或不属于当前用户");
+        return read_only_file_reason();
     // A change to the header page makes SQLite create its journal beside the file; rolled back, it
     // leaves the file as it was. Another program's lock is not waited for: that is no lasting
     // problem.
@@ -358,9 +384,9 @@ QString QuestionBank::write_problem() {
 }
 
 QString QuestionBank::reason(const QSqlError& error) const {
-    // A bank read in place from a read-only folder refuses writes as a read-only file would; the
-    // folder is what the learner has to change.
-    if (frozen_ && primary_code(error) == SQLITE_READONLY) return read_only_folder_reason();
+    // A bank read as it lies refuses writes as a read-only file would; where the folder is at
+    // fault, the folder is what the learner has to change.
+    if (frozen_ && primary_code(error) == SQLITE_READONLY) return frozen_reason_;
     return plain_reason(error);
 }
 
@@ -418,7 +444,9 @@ bool QuestionBank::has_table(const QString& name) {
 }
 
 QuestionBank::Transaction::Transaction(QuestionBank& bank) : bank_(bank) {
-    QSqlQuery q(bank_.get_connection());
+    QSqlDatabase db = bank_.get_connection();
+    bank_.enter_wal(db);  // a reader that blocked the switch so far may have let go
+    QSqlQuery q(db);
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
         bank_.fail(QStringLiteral("题库读写失败"),
                    QStringLiteral("无法开始事务：%1").arg(q.lastError().text()),
@@ -441,6 +469,9 @@ void QuestionBank::Transaction::commit() {
         bank_.fail(QStringLiteral("题库写入失败"),
                    QStringLiteral("提交事务失败：%1").arg(error.text()), bank_.reason(error));
     }
+    // Moved into the file itself at once (where no reader still needs the old pages), so that a
+    // copy of the file alone holds every save even after a crash or power cut left the WAL behind.
+    if (bank_.wal_) q.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
 }
 
 }  // namespace trelvo

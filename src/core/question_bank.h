@@ -6,6 +6,9 @@
 #include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
+#include <memory>
+
+class QTimer;
 
 namespace trelvo {
 
@@ -45,9 +48,14 @@ class QuestionBank final {
     int times_opened() const { return times_opened_; }
     const QString& path() const { return path_; }
     // Lets the connection go; the next statement opens the file afresh (after a failed write, so
-    // that a file made writable again is opened for writing). A file this connection put in WAL
-    // mode is returned to the rollback journal unless another program holds it.
+    // that a file made writable again is opened for writing). A writable bank stays in WAL mode,
+    // with everything written moved into the file itself.
     void close();
+
+    // Whether the file is in WAL mode now, where other programs' reads never hold up a save.
+    bool in_wal_mode() const { return wal_; }
+    // How often the switch to WAL mode is tried again while another program blocks it.
+    static constexpr int wal_retry_interval_ms = 2000;
 
     // How long a statement waits for another program's lock before it fails (tests shorten it).
     void set_busy_timeout(int ms);
@@ -85,6 +93,7 @@ class QuestionBank final {
     };
 
   private:
+    void enter_wal(QSqlDatabase& db);
     QSqlQuery run(const QString& sql, const QVariantList& values);
     QString reason(const QSqlError& error) const;
     [[noreturn]] void fail(const QString& message, const QString& cause,
@@ -97,8 +106,11 @@ class QuestionBank final {
     int times_opened_ = 0;
     int busy_timeout_ms_ = 5000;
     QHash<QString, QString> tables_;  // lower-case name -> name as stored
-    bool wal_ = false;                // this connection put the file in WAL mode
-    bool frozen_ = false;  // a WAL bank in a read-only folder, read as it lies (immutable)
+    bool wal_ = false;                // the file is in WAL mode
+    bool may_use_wal_ = false;        // the file and its folder can be written
+    bool frozen_ = false;             // a WAL bank this program may not write, read as it lies
+    QString frozen_reason_;           // why it may not, in plain words
+    std::unique_ptr<QTimer> wal_retry_;
 };
 
 }  // namespace trelvo

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/bank_file.h"
 #include "core/bank_schema.h"
 #include "core/car_type.h"
 
@@ -641,8 +642,13 @@ QStringList check_bank(const QString& bank_path, const CheckOptions& options) {
     QStringList faults;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-        db.setDatabaseName(bank_path);
+        // A WAL bank nobody has open is read as it lies: opened read-only the usual way, SQLite
+        // would leave side files beside it that it cannot remove again.
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
+        db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(bank_path).absoluteFilePath())
+                               .toString(QUrl::FullyEncoded) +
+                           (wal_file_at_rest(bank_path) ? QStringLiteral("?mode=ro&immutable=1")
+                                                        : QStringLiteral("?mode=ro")));
         if (!db.open()) {
             faults.append(QStringLiteral("题库文件：无法打开（%1）").arg(db.lastError().text()));
         } else {
