@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
@@ -51,6 +52,10 @@ QString read_only_folder_reason() {
 
 QString read_only_file_reason() {
     return QStringLiteral("题库文件是只读的，或不属于当前用户");
+}
+
+QString side_file_reason(const QString& name) {
+    return QStringLiteral("题库旁边的文件 %1 不能写入（只读或属于其他用户）").arg(name);
 }
 
 // The driver's result codes in the words a learner can act on.
@@ -103,6 +108,30 @@ void harden(sqlite3* handle) {
 // Asked for the effective user, the one whose rights SQLite's own file access has.
 bool writable(const QString& path) {
     return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+}
+
+QStringList side_files(const QString& path) {
+    return {path + QStringLiteral("-wal"), path + QStringLiteral("-shm")};
+}
+
+// A program that read the WAL bank while the bank was read-only leaves its side files read-only
+// too (SQLite gives them the bank's permissions), and every later write fails although the bank
+// itself can be written. The learner's own side files get their write permission back; the rest
+// is named by unwritable_side_file.
+void mend_side_files(const QString& path) {
+    for (const QString& side : side_files(path)) {
+        const QByteArray name = QFile::encodeName(side);
+        struct stat st {};
+        if (::lstat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode) || writable(side)) continue;
+        if (st.st_uid == ::geteuid()) ::chmod(name.constData(), (st.st_mode & 07777) | S_IWUSR);
+    }
+}
+
+QString unwritable_side_file(const QString& path) {
+    for (const QString& side : side_files(path)) {
+        if (QFileInfo::exists(side) && !writable(side)) return QFileInfo(side).fileName();
+    }
+    return {};
 }
 
 // Runs one pragma without waiting for other programs' locks, ignoring failure: journal mode
@@ -252,6 +281,7 @@ QSqlDatabase QuestionBank::get_connection() {
     const bool file_writable = writable(path_);
     frozen_ = !(folder_writable && file_writable) && wal_file_at_rest(path_);
     frozen_reason_ = !folder_writable ? read_only_folder_reason() : read_only_file_reason();
+    if (!frozen_ && folder_writable && file_writable) mend_side_files(path_);
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_name_);
     // mode=rw: open the existing file for reading and writing, never create an empty one.
@@ -368,14 +398,14 @@ QString QuestionBank::write_problem() {
             if (read && !q.exec(QStringLiteral("PRAGMA user_version = %1").arg(version.toInt()))) {
                 const QSqlError error = q.lastError();
                 if (primary_code(error) != SQLITE_BUSY) {
-                    problem = plain_reason(error);
+                    problem = reason(error);
                     if (problem.isEmpty()) problem = error.text();
                 }
             }
             q.exec(QStringLiteral("ROLLBACK"));
         } else if (primary_code(q.lastError()) != SQLITE_BUSY &&
                    primary_code(q.lastError()) != SQLITE_LOCKED) {
-            problem = plain_reason(q.lastError());
+            problem = reason(q.lastError());
             if (problem.isEmpty()) problem = q.lastError().text();
         }
     }
@@ -387,6 +417,10 @@ QString QuestionBank::reason(const QSqlError& error) const {
     // A bank read as it lies refuses writes as a read-only file would; where the folder is at
     // fault, the folder is what the learner has to change.
     if (frozen_ && primary_code(error) == SQLITE_READONLY) return frozen_reason_;
+    if (primary_code(error) == SQLITE_READONLY) {
+        const QString side = unwritable_side_file(path_);
+        if (!side.isEmpty()) return side_file_reason(side);
+    }
     return plain_reason(error);
 }
 
