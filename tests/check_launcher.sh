@@ -80,6 +80,15 @@ backups=$(ls "$user/aces" | grep -c '\.bak$')
 [ "$backups" = 1 ] || fail "$backups backups instead of one"
 [ -z "$(ls "$user/aces" | grep '\.new\.')" ] || fail "a partial copy was left"
 
+# A bank deleted after a crash: the fresh copy does not inherit its WAL side files.
+rm "$user/aces/btn_init.rar"
+echo stale > "$user/aces/btn_init.rar-wal"
+echo stale > "$user/aces/btn_init.rar-shm"
+run
+expect_same "$user/aces/btn_init.rar" v2
+[ ! -e "$user/aces/btn_init.rar-wal" ] && [ ! -e "$user/aces/btn_init.rar-shm" ] ||
+  fail "a deleted bank's side files were kept beside the fresh copy"
+
 # A data folder that cannot be made: the program still starts, on the installed folder.
 touch "$work/file"
 data_home=$work/file/below

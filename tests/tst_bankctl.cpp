@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -119,6 +121,7 @@ class TestBankctl final : public QObject {
     void csv_quoting();
     void build_makes_every_table();
     void build_never_overwrites_progress();
+    void build_ignores_a_stale_wal_file();
     void build_names_the_faulty_source_line();
     void check_leaves_nothing_beside_a_wal_bank();
     void check_names_each_fault_data();
@@ -207,6 +210,38 @@ void TestBankctl::build_never_overwrites_progress() {
     f.close();
     QVERIFY(build_bank(src.path(), bank, true).ok);
     QVERIFY(QFileInfo(bank).size() > 1000);
+}
+
+// A learner resets the bank by deleting it after the program crashed: the WAL file left beside it
+// must not be replayed into the new bank.
+void TestBankctl::build_ignores_a_stale_wal_file() {
+    QTemporaryDir src, out;
+    write_sources(src.path());
+    const QString bank = out.path() + "/btn_init.rar";
+    QVERIFY(build_bank(src.path(), bank, false).ok);
+    const QString wal = bank + "-wal";
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "crashed");
+        db.setDatabaseName(bank);
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec("PRAGMA journal_mode = WAL"));
+        QVERIFY(q.exec("PRAGMA wal_autocheckpoint = 0"));
+        QVERIFY(q.exec("DROP TABLE car"));
+        QVERIFY(q.exec("UPDATE questions SET question = 'stale'"));
+        QVERIFY(QFile::copy(wal, out.path() + "/left"));  // what a crash leaves
+        q = QSqlQuery();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("crashed");
+    QVERIFY(QFile::remove(bank));
+    QVERIFY(QFile::rename(out.path() + "/left", wal));
+    QVERIFY(QFileInfo(wal).size() > 0);
+
+    QVERIFY(build_bank(src.path(), bank, false).ok);
+    CheckOptions options;
+    options.check_pools = false;
+    QCOMPARE(check_bank(bank, options), QStringList());  // read in place, WAL and all
 }
 
 void TestBankctl::build_names_the_faulty_source_line() {

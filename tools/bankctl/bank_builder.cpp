@@ -228,7 +228,8 @@ bool Builder::write(const QString& path) {
             ok = false;
         }
         if (ok && !db.transaction()) {
-            report_.errors.append(QStringLiteral("%1：无法开始事务（%2）").arg(path, db.lastError().text()));
+            report_.errors.append(
+                QStringLiteral("%1：无法开始事务（%2）").arg(path, db.lastError().text()));
             ok = false;
         }
         ok = ok && exec(db, schema::questions_table(), report_);
@@ -267,15 +268,16 @@ bool Builder::write(const QString& path) {
             const int id = car_.value(r, "id").trimmed().toInt(&id_ok);
             const int code = car_.value(r, "car_type").trimmed().toInt(&code_ok);
             const QString selected = car_.value(r, "is_selected").trimmed();
-            if (!id_ok || !code_ok || (selected != QLatin1String("0") && selected != QLatin1String("1"))) {
+            if (!id_ok || !code_ok ||
+                (selected != QLatin1String("0") && selected != QLatin1String("1"))) {
                 error(QStringLiteral("car.csv"), car_.line(r),
                       QStringLiteral("id 和 car_type 须为整数，is_selected 须为 0 或 1"));
                 ok = false;
                 break;
             }
-            for (const QVariant& v : QVariantList{id, car_.value(r, "table_name"), car_.value(r, "car_title"),
-                                                  car_.value(r, "car_detail"),
-                                                  selected == QLatin1String("1"), code})
+            for (const QVariant& v :
+                 QVariantList{id, car_.value(r, "table_name"), car_.value(r, "car_title"),
+                              car_.value(r, "car_detail"), selected == QLatin1String("1"), code})
                 q.addBindValue(v);
             if (!q.exec()) {
                 error(QStringLiteral("car.csv"), car_.line(r), q.lastError().text());
@@ -400,6 +402,13 @@ BuildReport build_bank(const QString& data_dir, const QString& bank_path, bool o
     if (!builder.write(temp)) {
         QFile::remove(temp);
         return report;
+    }
+    // A WAL file beside the target belongs to the bank being replaced, or to one deleted after a
+    // crash: SQLite would replay it into the new file. With no bank there, or one the caller
+    // gives up, nobody needs it.
+    if (overwrite || !QFileInfo::exists(bank_path)) {
+        QFile::remove(bank_path + QStringLiteral("-wal"));
+        QFile::remove(bank_path + QStringLiteral("-shm"));
     }
     std::error_code ec;
     if (overwrite) {
