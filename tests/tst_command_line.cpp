@@ -1,9 +1,14 @@
-// The start-up options: which program folder the program runs in.
+// The start-up options: which program folder the program runs in, and whether another running
+// copy already has its bank.
 #include <QDir>
+#include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <memory>
 
 #include "app/command_line.h"
+#include "app/single_run.h"
 #include "core/app_error.h"
 
 using namespace trelvo;
@@ -16,6 +21,7 @@ class TestCommandLine final : public QObject {
     void chooses_the_folder();
     void refuses_bad_arguments_data();
     void refuses_bad_arguments();
+    void one_running_copy_per_bank();
 
   private:
     QTemporaryDir exe_dir_;
@@ -80,4 +86,27 @@ void TestCommandLine::refuses_bad_arguments() {
 }
 
 QTEST_GUILESS_MAIN(TestCommandLine)
+void TestCommandLine::one_running_copy_per_bank() {
+    QTemporaryDir dir;
+    const QString bank = dir.filePath("btn_init.rar");
+    QFile file(bank);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    auto first = std::make_unique<BankClaim>(bank);
+    QVERIFY(!first->held_elsewhere());
+    QVERIFY(BankClaim(bank).held_elsewhere());
+    QVERIFY(already_running_text(bank).contains(bank));
+
+    // A program started meanwhile (a browser from the about screen) does not keep the claim.
+    QProcess child;
+    child.start("sleep", {"5"});
+    QVERIFY(child.waitForStarted());
+    first.reset();
+    QVERIFY(!BankClaim(bank).held_elsewhere());
+    child.kill();
+    child.waitForFinished();
+
+    QVERIFY(!BankClaim(dir.filePath("missing.rar")).held_elsewhere());  // reported on opening
+}
+
 #include "tst_command_line.moc"
