@@ -5,10 +5,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
+#include <csignal>
 #include <memory>
 
 #include "app/command_line.h"
 #include "app/single_run.h"
+#include "app/termination.h"
 #include "core/app_error.h"
 
 using namespace trelvo;
@@ -22,6 +24,7 @@ class TestCommandLine final : public QObject {
     void refuses_bad_arguments_data();
     void refuses_bad_arguments();
     void one_running_copy_per_bank();
+    void termination_signals_reach_the_event_loop();
 
   private:
     QTemporaryDir exe_dir_;
@@ -107,6 +110,18 @@ void TestCommandLine::one_running_copy_per_bank() {
     child.waitForFinished();
 
     QVERIFY(!BankClaim(dir.filePath("missing.rar")).held_elsewhere());  // reported on opening
+}
+
+// Log-out, shutdown and Ctrl+C: handled in the event loop, where the screens can still save.
+void TestCommandLine::termination_signals_reach_the_event_loop() {
+    int calls = 0;
+    on_termination_signal([&calls] { ++calls; });
+    for (int sig : {SIGTERM, SIGHUP, SIGINT}) {
+        const int before = calls;
+        ::raise(sig);
+        QCOMPARE(calls, before);  // not from inside the signal handler
+        QTRY_COMPARE(calls, before + 1);
+    }
 }
 
 #include "tst_command_line.moc"

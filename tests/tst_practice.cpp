@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "app/navigation.h"
+#include "app/termination.h"
 #include "core/app_context.h"
 #include "core/app_error.h"
 #include "core/application.h"
@@ -168,6 +169,7 @@ class TestPractice final : public QObject {
     void a_reader_never_fails_a_save();
     void wal_bank_in_read_only_folder_still_runs();
     void closing_the_window_saves_the_run();
+    void the_end_of_the_session_saves_the_run();
 };
 
 void TestPractice::run_starts_at_its_resume_marker() {
@@ -1081,6 +1083,22 @@ void TestPractice::wal_bank_in_read_only_folder_still_runs() {
     QCOMPARE(open_screens<MainControl>().size(), 1);
     QCOMPARE(p.folder.column("SELECT type_answer || answer FROM xiaoche_sequence WHERE id = 0"),
              QVariantList({"2A"}));
+}
+
+// The system ends the program (log-out, shutdown): the run is saved without a question.
+void TestPractice::the_end_of_the_session_saves_the_run() {
+    Practice p;
+    Study* s = p.open();
+    click(box(s, "cmd_single_a"));
+    int quits = 0;
+    end_on_termination([&] { ++quits; });
+    QCOMPARE(quits, 1);
+    QCOMPARE(p.messages.shown.size(), 0);
+    QCOMPARE(p.folder.column("SELECT type_answer || answer FROM xiaoche_sequence WHERE id = 0"),
+             QVariantList({"2A"}));
+    click(box(s, "cmd_end"));  // input that comes after is ignored
+    QCOMPARE(open_screens<MainControl>().size(), 0);
+    delete s;
 }
 
 void TestPractice::closing_the_window_saves_the_run() {

@@ -1,6 +1,7 @@
 #include "app/command_line.h"
 #include "app/navigation.h"
 #include "app/single_run.h"
+#include "app/termination.h"
 #include "app/warm_up.h"
 #include "core/app_context.h"
 #include "core/app_error.h"
@@ -27,6 +28,8 @@ int main(int argc, char** argv) {
         }
         trelvo::AppContext context(folder);
         trelvo::install_navigation(context);
+        trelvo::on_termination_signal(
+            [] { trelvo::end_on_termination([] { QCoreApplication::exit(0); }); });
         auto* menu = new trelvo::MainControl(context);
         if (qEnvironmentVariableIsSet("TRELVO_EXIT_AFTER_FIRST_PAINT"))
             menu->installEventFilter(new trelvo::FirstPaintProbe(menu));

@@ -44,6 +44,10 @@ class Screen : public QWidget {
     void stay();
     bool is_leaving() const { return leaving_; }
 
+    // The system is ending the program (log-out, shutdown): whatever the screen holds that the
+    // learner would lose is written now, without asking, and the screen takes no more input.
+    virtual void save_before_the_end() { begin_leaving(); }
+
   signals:
     void background_mouse_moved();
 

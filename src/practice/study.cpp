@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/app_context.h"
+#include "core/app_error.h"
 #include "core/car_type.h"
 #include "core/picture_box.h"
 #include "core/question_keys.h"
@@ -585,6 +586,16 @@ void Study::end_practice() {
         return;
     }
     app_.open_main_menu(this);
+}
+
+void Study::save_before_the_end() {
+    begin_leaving();
+    // Nobody is there to answer a question now; a bank that cannot be written loses the run, as
+    // it would have at any later save.
+    try {
+        run_.save_progress();
+    } catch (const AppError&) {
+    }
 }
 
 void Study::closeEvent(QCloseEvent* event) {

@@ -44,6 +44,7 @@ class Study final : public Screen {
     void previous_question();
     void select_cell(int index);
     void end_practice();
+    void save_before_the_end() override;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
