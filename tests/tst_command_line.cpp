@@ -12,6 +12,7 @@
 #include "app/single_run.h"
 #include "app/termination.h"
 #include "core/app_error.h"
+#include "fixture.h"
 
 using namespace trelvo;
 
@@ -110,6 +111,15 @@ void TestCommandLine::one_running_copy_per_bank() {
     child.waitForFinished();
 
     QVERIFY(!BankClaim(dir.filePath("missing.rar")).held_elsewhere());  // reported on opening
+
+    // A bank nobody of these may write (a shared, read-only program folder) is open to all.
+    test::ProgramFolder folder;
+    folder.create_bank(test::four_categories(0));
+    test::AsOrdinaryUser user(folder);
+    test::set_writable(folder.path() + "/aces", false);
+    const BankClaim other_user(folder.bank_path());
+    QVERIFY(!BankClaim(folder.bank_path()).held_elsewhere());
+    test::set_writable(folder.path() + "/aces", true);
 }
 
 // Log-out, shutdown and Ctrl+C: handled in the event loop, where the screens can still save.
@@ -122,6 +132,7 @@ void TestCommandLine::termination_signals_reach_the_event_loop() {
         QCOMPARE(calls, before);  // not from inside the signal handler
         QTRY_COMPARE(calls, before + 1);
     }
+    QVERIFY(termination_requested());
 }
 
 #include "tst_command_line.moc"

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSqlDatabase>
@@ -15,6 +16,7 @@
 #include "core/app_context.h"
 #include "core/app_error.h"
 #include "core/application.h"
+#include "core/bank_file.h"
 #include "core/car_type.h"
 #include "core/picture_box.h"
 #include "core/picture_fit.h"
@@ -352,6 +354,10 @@ void TestCore::bank_stays_in_wal_mode_and_whole() {
     // Each save reaches the file itself at once: a copy of the file alone, taken while the
     // program still runs (or after it crashed), holds it.
     set_title(bank, "第一次保存");
+    // Nothing is left in the WAL that a crash now could leave behind to be replayed; and a bank
+    // that a program has open is never taken for one at rest, WAL empty or not.
+    QCOMPARE(QFileInfo(path + "-wal").size(), 0);
+    QVERIFY(!wal_file_at_rest(path));
     QTemporaryDir elsewhere;
     QVERIFY(QFile::copy(path, elsewhere.filePath("copy.rar")));
     QCOMPARE(car_title(elsewhere.filePath("copy.rar")), QStringLiteral("第一次保存"));
@@ -372,6 +378,7 @@ void TestCore::bank_stays_in_wal_mode_and_whole() {
     bank.close();
     QCOMPARE(journal_mode(path), 2);
     QCOMPARE(beside(), QStringList{"btn_init.rar"});
+    QVERIFY(wal_file_at_rest(path));
 }
 
 // A bank in the rollback journal that another program already reads when the program opens it:

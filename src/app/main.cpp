@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
         trelvo::warm_up_after_first_paint(context, menu);
         menu->show();
         context.warn_when_read_only(menu);
+        if (trelvo::termination_requested()) return 0;  // asked to end during the notice
         return QApplication::exec();
     } catch (const trelvo::AppError& error) {
         trelvo::report_fatal(error);

@@ -6,15 +6,23 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <cerrno>
 
 namespace trelvo {
 
 BankClaim::BankClaim(const QString& bank_path) {
+    // Only a bank this user can write holds answers a second copy could overwrite; a shared
+    // read-only bank stays open to everyone.
+    const QByteArray name = QFile::encodeName(bank_path);
+    const QByteArray folder = QFile::encodeName(QFileInfo(bank_path).absolutePath());
+    if (::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0 ||
+        ::faccessat(AT_FDCWD, folder.constData(), W_OK, AT_EACCESS) != 0)
+        return;
     // Close-on-exec: a browser started from the about screen must not keep the claim alive.
     // flock locks are apart from the record locks SQLite takes on the same file, and this
     // descriptor stays open until the connection is gone, so SQLite's locks are never dropped.
-    fd_ = ::open(QFile::encodeName(bank_path).constData(), O_RDONLY | O_CLOEXEC);
+    fd_ = ::open(name.constData(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0) return;
     int result;
     do {

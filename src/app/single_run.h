@@ -16,8 +16,8 @@ class BankClaim final {
     BankClaim(const BankClaim&) = delete;
     BankClaim& operator=(const BankClaim&) = delete;
 
-    // Another running copy has the bank. A bank that cannot be opened at all is not claimed
-    // here; opening it reports why.
+    // Another running copy has the bank. A bank this user cannot write, or cannot open at all,
+    // is not claimed (opening it reports why).
     bool held_elsewhere() const { return held_elsewhere_; }
 
   private:

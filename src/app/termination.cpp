@@ -16,6 +16,7 @@ namespace trelvo {
 namespace {
 
 int signal_pipe[2] = {-1, -1};
+bool requested = false;
 
 // Only async-signal-safe calls here: one byte down the pipe, read back by the event loop.
 void on_signal(int) {
@@ -37,6 +38,7 @@ void on_termination_signal(std::function<void()> action) {
         char bytes[16];
         while (::read(signal_pipe[1], bytes, sizeof bytes) > 0) {
         }
+        requested = true;
         action();
     });
     struct sigaction sa {};
@@ -44,6 +46,10 @@ void on_termination_signal(std::function<void()> action) {
     sigemptyset(&sa.sa_mask);
     sa.sa_flags = SA_RESTART;
     for (int sig : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(sig, &sa, nullptr);
+}
+
+bool termination_requested() {
+    return requested;
 }
 
 void end_on_termination(const std::function<void()>& quit) {

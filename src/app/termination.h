@@ -9,6 +9,10 @@ namespace trelvo {
 // die at once and lose the practice it holds in memory.
 void on_termination_signal(std::function<void()> action);
 
+// Whether such a signal has come. The event loop forgets a request to end that came before it
+// started (during the start-up notice), so start-up asks here before it runs the loop.
+bool termination_requested();
+
 // What the program does then: every open screen writes what it holds, then `quit` ends it.
 void end_on_termination(const std::function<void()>& quit);
 

@@ -495,7 +495,8 @@ QuestionBank::Transaction::~Transaction() {
 }
 
 void QuestionBank::Transaction::commit() {
-    QSqlQuery q(bank_.get_connection());
+    QSqlDatabase db = bank_.get_connection();
+    QSqlQuery q(db);
     open_ = false;
     if (!q.exec(QStringLiteral("COMMIT"))) {
         const QSqlError error = q.lastError();
@@ -503,9 +504,12 @@ void QuestionBank::Transaction::commit() {
         bank_.fail(QStringLiteral("题库写入失败"),
                    QStringLiteral("提交事务失败：%1").arg(error.text()), bank_.reason(error));
     }
-    // Moved into the file itself at once (where no reader still needs the old pages), so that a
-    // copy of the file alone holds every save even after a crash or power cut left the WAL behind.
-    if (bank_.wal_) q.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+    // Moved into the file itself at once and the WAL emptied (unless another program is in the
+    // middle of a read), so that the file alone holds every save and a WAL left by a crash holds
+    // nothing that could be replayed into a copy restored over the file.
+    if (bank_.wal_)
+        try_pragma(db, native_handle(db), bank_.busy_timeout_ms_,
+                   QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
 }
 
 }  // namespace trelvo
