@@ -69,7 +69,15 @@ touch "$work/carry_fails"
 run --update-bank 2>/dev/null && fail "--update-bank reported success after a failed carry"
 expect_same "$user/aces/btn_init.rar" progress
 rm "$work/carry_fails"
-# While a running trainer has the bank open (its WAL file beside it), the bank is not swapped.
+# While a running trainer holds its lock on the bank, the bank is not swapped.
+flock -o "$user/aces/btn_init.rar" sleep 5 >/dev/null 2>&1 &
+holder=$!
+sleep 0.5
+run --update-bank 2>/dev/null && fail "--update-bank swapped a bank a trainer holds"
+expect_same "$user/aces/btn_init.rar" progress
+kill "$holder" 2>/dev/null
+wait "$holder" 2>/dev/null
+# Nor while a program has the bank open in WAL mode (its WAL file beside it).
 touch "$user/aces/btn_init.rar-wal"
 run --update-bank 2>/dev/null && fail "--update-bank swapped a bank in use"
 expect_same "$user/aces/btn_init.rar" progress
