@@ -1,6 +1,7 @@
 #include "fixture.h"
 
 #include <fcntl.h>
+#include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -267,6 +268,57 @@ AsOrdinaryUser::AsOrdinaryUser(const ProgramFolder& folder) {
 
 AsOrdinaryUser::~AsOrdinaryUser() {
     if (switched_ && seteuid(0) != 0) qFatal("fixture: cannot return to root");
+}
+
+namespace {
+
+// The default VFS with one change: the shared-memory map of the main file fails as it does where
+// the file system cannot mmap the -shm file. The real open fills the file object; only its
+// method table is swapped for a copy.
+sqlite3_vfs* real_vfs = nullptr;
+sqlite3_vfs no_shm_vfs;
+struct SwappedMethods {
+    const sqlite3_io_methods* from = nullptr;
+    sqlite3_io_methods to{};
+};
+SwappedMethods swapped[4];
+
+int failing_shm_map(sqlite3_file*, int, int, int, void volatile**) {
+    return SQLITE_IOERR_SHMMAP;
+}
+
+int open_without_shm(sqlite3_vfs*, const char* name, sqlite3_file* file, int flags, int* out) {
+    const int rc = real_vfs->xOpen(real_vfs, name, file, flags, out);
+    if (rc != SQLITE_OK || (flags & SQLITE_OPEN_MAIN_DB) == 0 || file->pMethods == nullptr ||
+        file->pMethods->iVersion < 2)
+        return rc;
+    for (SwappedMethods& s : swapped) {
+        if (s.from == nullptr) {
+            s.from = file->pMethods;
+            s.to = *file->pMethods;
+            s.to.xShmMap = failing_shm_map;
+        }
+        if (s.from == file->pMethods) {
+            file->pMethods = &s.to;
+            break;
+        }
+    }
+    return rc;
+}
+
+}  // namespace
+
+NoSharedMemory::NoSharedMemory() {
+    real_vfs = sqlite3_vfs_find(nullptr);
+    no_shm_vfs = *real_vfs;
+    no_shm_vfs.zName = "trelvo-test-no-shm";
+    no_shm_vfs.xOpen = open_without_shm;
+    sqlite3_vfs_register(&no_shm_vfs, 1);
+}
+
+NoSharedMemory::~NoSharedMemory() {
+    sqlite3_vfs_unregister(&no_shm_vfs);
+    sqlite3_vfs_register(real_vfs, 1);
 }
 
 void set_writable(const QString& path, bool writable) {

@@ -75,6 +75,17 @@ class AsOrdinaryUser final {
     bool switched_ = false;
 };
 
+// While this lives, every SQLite connection opened in the process behaves as on a file system
+// that cannot map SQLite's shared WAL index (some network and shared folders): a read in WAL
+// mode fails unless the connection keeps the index to itself (exclusive locking mode).
+class NoSharedMemory final {
+  public:
+    NoSharedMemory();
+    ~NoSharedMemory();
+    NoSharedMemory(const NoSharedMemory&) = delete;
+    NoSharedMemory& operator=(const NoSharedMemory&) = delete;
+};
+
 // Makes a file or folder under the program folder read-only, or writable again.
 void set_writable(const QString& path, bool writable);
 

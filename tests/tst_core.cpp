@@ -54,6 +54,8 @@ class TestCore final : public QObject {
     void busy_bank_at_start_is_reported_as_busy();
     void bank_stays_in_wal_mode_and_whole();
     void wal_switch_waits_for_an_earlier_reader();
+    void bank_without_shared_memory_data();
+    void bank_without_shared_memory();
     void shared_banks_are_untrusted();
     void read_only_bank_is_announced_at_start_data();
     void read_only_bank_is_announced_at_start();
@@ -404,6 +406,36 @@ void TestCore::wal_switch_waits_for_an_earlier_reader() {
     reader.reset();
     QCOMPARE(folder.scalar("SELECT car_title FROM car WHERE id = 0").toString(),
              QStringLiteral("读取时保存"));
+}
+
+// A file system that cannot map SQLite's shared WAL index: the bank must stay usable there,
+// and readable by other programs, whether it arrives in the rollback journal or in WAL mode.
+void TestCore::bank_without_shared_memory_data() {
+    QTest::addColumn<bool>("wal");
+    QTest::newRow("rollback bank") << false;
+    QTest::newRow("bank left in WAL mode") << true;
+}
+
+void TestCore::bank_without_shared_memory() {
+    QFETCH(bool, wal);
+    test::ProgramFolder folder;
+    folder.create_bank(test::four_categories(0));
+    const QString path = folder.bank_path();
+    if (wal) QuestionBank(path).scalar("SELECT count(*) FROM car");
+    QCOMPARE(journal_mode(path), wal ? 2 : 1);
+
+    test::NoSharedMemory no_shared_memory;
+    QuestionBank bank(path);
+    bank.set_busy_timeout(50);
+    QCOMPARE(bank.scalar("SELECT count(*) FROM car"), qint16(4));
+    QVERIFY(!bank.in_wal_mode());
+    set_title(bank, "没有共享内存");
+    QCOMPARE(journal_mode(path), 1);
+    QCOMPARE(folder.scalar("SELECT car_title FROM car WHERE id = 0").toString(),
+             QStringLiteral("没有共享内存"));
+    bank.close();
+    QCOMPARE(bank.scalar("SELECT count(*) FROM car"), qint16(4));  // and on the next start
+    QCOMPARE(journal_mode(path), 1);
 }
 
 void TestCore::shared_banks_are_untrusted() {

@@ -90,6 +90,14 @@ QString plain_reason(const QSqlError& error) {
     return {};
 }
 
+// The WAL index that SQLite shares between programs cannot be mapped on this file system.
+bool shared_memory_failed(const QSqlError& error) {
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok);
+    return ok && (code == SQLITE_IOERR_SHMOPEN || code == SQLITE_IOERR_SHMSIZE ||
+                  code == SQLITE_IOERR_SHMLOCK || code == SQLITE_IOERR_SHMMAP);
+}
+
 sqlite3* native_handle(const QSqlDatabase& db) {
     const QVariant v = db.driver()->handle();
     if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0) return nullptr;
@@ -303,7 +311,16 @@ QSqlDatabase QuestionBank::get_connection() {
 
     // The driver opens any file; the first read tells whether it is really an SQLite database.
     QSqlQuery probe(db);
-    if (!probe.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
+    const QString tables_sql =
+        QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'");
+    bool read = probe.exec(tables_sql);
+    if (!read && shared_memory_failed(probe.lastError())) {
+        probe = QSqlQuery();
+        leave_wal_without_shared_memory(db);
+        probe = QSqlQuery(db);
+        read = probe.exec(tables_sql);
+    }
+    if (!read) {
         const QSqlError error = probe.lastError();
         probe = QSqlQuery();
         const QString driver = QStringLiteral("（%1：%2）").arg(path_, error.text());
@@ -345,8 +362,8 @@ QSqlDatabase QuestionBank::get_connection() {
     // file and its folder can be written, since elsewhere the bank is only read. FULL makes each
     // committed save survive a power cut, not only a crash of the program.
     sqlite3* handle = native_handle(db);
-    may_use_wal_ = !frozen_ && folder_writable && file_writable && handle != nullptr &&
-                   sqlite3_db_readonly(handle, "main") == 0;
+    may_use_wal_ = !frozen_ && !no_shared_memory_ && folder_writable && file_writable &&
+                   handle != nullptr && sqlite3_db_readonly(handle, "main") == 0;
     QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous = FULL"));
     enter_wal(db);
     // The switch needs the file to itself. A program that was already reading the bank when this
@@ -377,6 +394,45 @@ void QuestionBank::enter_wal(QSqlDatabase& db) {
     QSqlQuery mode(db);
     wal_ = mode.exec(QStringLiteral("PRAGMA journal_mode")) && mode.next() &&
            mode.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
+    mode = QSqlQuery();
+    if (!wal_) return;
+    // The switch itself succeeds everywhere; only the first read in WAL mode finds out whether
+    // the file system can share the WAL index.
+    QSqlQuery check(db);
+    if (!check.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) &&
+        shared_memory_failed(check.lastError())) {
+        check = QSqlQuery();
+        leave_wal_without_shared_memory(db);
+    }
+}
+
+void QuestionBank::leave_wal_without_shared_memory(QSqlDatabase& db) {
+    // Some file systems (certain network and shared folders) cannot map the WAL index. There the
+    // bank is opened in exclusive locking mode, which keeps the index in the program's own memory,
+    // and returned to the rollback journal for good, so that every program can read it again.
+    no_shared_memory_ = true;
+    may_use_wal_ = false;
+    wal_ = false;
+    if (wal_retry_) wal_retry_->stop();
+    db.close();
+    if (!db.open()) return;  // the next statement reports why
+    sqlite3* handle = native_handle(db);
+    if (handle != nullptr) {
+        harden(handle);
+        sqlite3_busy_timeout(handle, busy_timeout_ms_);
+    }
+    QSqlQuery q(db);
+    q.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
+    q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    if (frozen_) return;
+    const bool back =
+        q.exec(QStringLiteral("PRAGMA journal_mode = DELETE")) && q.next() &&
+        q.value(0).toString().compare(QLatin1String("delete"), Qt::CaseInsensitive) == 0;
+    // Still in WAL mode (a bank that cannot be written), the exclusive lock has to stay.
+    if (back) {
+        q.exec(QStringLiteral("PRAGMA locking_mode = NORMAL"));
+        q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));  // lets the lock go
+    }
 }
 
 QString QuestionBank::write_problem() {

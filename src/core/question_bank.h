@@ -94,6 +94,7 @@ class QuestionBank final {
 
   private:
     void enter_wal(QSqlDatabase& db);
+    void leave_wal_without_shared_memory(QSqlDatabase& db);
     QSqlQuery run(const QString& sql, const QVariantList& values);
     QString reason(const QSqlError& error) const;
     [[noreturn]] void fail(const QString& message, const QString& cause,
@@ -108,6 +109,7 @@ class QuestionBank final {
     QHash<QString, QString> tables_;  // lower-case name -> name as stored
     bool wal_ = false;                // the file is in WAL mode
     bool may_use_wal_ = false;        // the file and its folder can be written
+    bool no_shared_memory_ = false;   // the file system cannot share the WAL index
     bool frozen_ = false;             // a WAL bank this program may not write, read as it lies
     QString frozen_reason_;           // why it may not, in plain words
     std::unique_ptr<QTimer> wal_retry_;
