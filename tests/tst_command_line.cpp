@@ -112,13 +112,23 @@ void TestCommandLine::one_running_copy_per_bank() {
 
     QVERIFY(!BankClaim(dir.filePath("missing.rar")).held_elsewhere());  // reported on opening
 
-    // A bank nobody of these may write (a shared, read-only program folder) is open to all.
+    // A bank these users may not write (in a shared, read-only program folder) is open to all.
     test::ProgramFolder folder;
     folder.create_bank(test::four_categories(0));
     test::AsOrdinaryUser user(folder);
+    test::set_writable(folder.bank_path(), false);
+    {
+        const BankClaim other_user(folder.bank_path());
+        QVERIFY(!BankClaim(folder.bank_path()).held_elsewhere());
+    }
+    test::set_writable(folder.bank_path(), true);
+    // A writable bank in a read-only folder can still take saves (through side files a crash
+    // left there), so it is claimed.
     test::set_writable(folder.path() + "/aces", false);
-    const BankClaim other_user(folder.bank_path());
-    QVERIFY(!BankClaim(folder.bank_path()).held_elsewhere());
+    {
+        const BankClaim running(folder.bank_path());
+        QVERIFY(BankClaim(folder.bank_path()).held_elsewhere());
+    }
     test::set_writable(folder.path() + "/aces", true);
 }
 

@@ -381,6 +381,12 @@ void TestCore::bank_stays_in_wal_mode_and_whole() {
     QCOMPARE(journal_mode(path), 2);
     QCOMPARE(beside(), QStringList{"btn_init.rar"});
     QVERIFY(wal_file_at_rest(path));
+    // Left by a program that ended early: an empty WAL alone holds nothing, but a -shm file is
+    // what a program that has the bank open keeps beside it.
+    QVERIFY(QFile(path + "-wal").open(QIODevice::WriteOnly));
+    QVERIFY(wal_file_at_rest(path));
+    QVERIFY(QFile(path + "-shm").open(QIODevice::WriteOnly));
+    QVERIFY(!wal_file_at_rest(path));
 }
 
 // A bank in the rollback journal that another program already reads when the program opens it:

@@ -6,8 +6,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <cerrno>
+
+#include "core/bank_file.h"
 
 namespace trelvo {
 
@@ -15,9 +16,8 @@ BankClaim::BankClaim(const QString& bank_path) {
     // Only a bank this user can write holds answers a second copy could overwrite; a shared
     // read-only bank stays open to everyone.
     const QByteArray name = QFile::encodeName(bank_path);
-    const QByteArray folder = QFile::encodeName(QFileInfo(bank_path).absolutePath());
     if (::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0 ||
-        ::faccessat(AT_FDCWD, folder.constData(), W_OK, AT_EACCESS) != 0)
+        on_network_file_system(bank_path))
         return;
     // Close-on-exec: a browser started from the about screen must not keep the claim alive.
     // flock locks are apart from the record locks SQLite takes on the same file, and this

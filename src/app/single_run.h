@@ -17,7 +17,7 @@ class BankClaim final {
     BankClaim& operator=(const BankClaim&) = delete;
 
     // Another running copy has the bank. A bank this user cannot write, or cannot open at all,
-    // is not claimed (opening it reports why).
+    // is not claimed (opening it reports why), nor one on a network file system.
     bool held_elsewhere() const { return held_elsewhere_; }
 
   private:

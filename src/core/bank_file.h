@@ -4,9 +4,14 @@
 
 namespace trelvo {
 
-// Whether the file is an SQLite database in WAL mode that no program has open (no -wal file
-// beside it): such a file can be read as it lies, without the side files SQLite would otherwise
-// create next to it.
+// Whether the file is an SQLite database in WAL mode that no program has open and that holds no
+// saves outside itself: such a file can be read as it lies, without the side files SQLite would
+// otherwise create next to it.
 bool wal_file_at_rest(const QString& path);
+
+// Whether the file lies on a network file system (NFS, SMB/CIFS). There whole-file locks are
+// emulated with the record locks SQLite itself uses, or made mandatory, so the program takes
+// none of its own.
+bool on_network_file_system(const QString& path);
 
 }  // namespace trelvo

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -140,6 +141,25 @@ QString unwritable_side_file(const QString& path) {
         if (QFileInfo::exists(side) && !writable(side)) return QFileInfo(side).fileName();
     }
     return {};
+}
+
+// Whether files in the folder can be mapped shared, as SQLite maps the WAL index it shares
+// between programs (the -shm file). Where it cannot, the bank stays in the rollback journal.
+bool shared_memory_works(const QString& folder) {
+    constexpr off_t size = 32768;
+    QByteArray name = QFile::encodeName(folder + QStringLiteral("/.trelvo-probe-XXXXXX-shm"));
+    const int fd = ::mkstemps(name.data(), 4);
+    // Where it cannot be tried, the first read in WAL mode still finds out.
+    if (fd < 0) return true;
+    bool works = true;
+    if (::ftruncate(fd, size) == 0) {
+        void* map = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+        works = map != MAP_FAILED;
+        if (works) ::munmap(map, size);
+    }
+    ::close(fd);
+    ::unlink(name.constData());
+    return works;
 }
 
 // Runs one pragma without waiting for other programs' locks, ignoring failure: journal mode
@@ -365,6 +385,15 @@ QSqlDatabase QuestionBank::get_connection() {
     may_use_wal_ = !frozen_ && !no_shared_memory_ && folder_writable && file_writable &&
                    handle != nullptr && sqlite3_db_readonly(handle, "main") == 0;
     QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous = FULL"));
+    if (!frozen_) {
+        QSqlQuery mode(db);
+        wal_ = mode.exec(QStringLiteral("PRAGMA journal_mode")) && mode.next() &&
+               mode.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
+    }
+    if (may_use_wal_ && !wal_ && !shared_memory_works(info.absolutePath())) {
+        no_shared_memory_ = true;
+        may_use_wal_ = false;
+    }
     enter_wal(db);
     // The switch needs the file to itself. A program that was already reading the bank when this
     // one opened it blocks it; it is tried again until that program lets go, so that a save does
@@ -481,6 +510,23 @@ QString QuestionBank::reason(const QSqlError& error) const {
 }
 
 QSqlQuery QuestionBank::run(const QString& sql, const QVariantList& values) {
+    QSqlQuery q = run_once(sql, values);
+    // A bank read as it lies that another program has since begun to write looks damaged; read
+    // the usual way, through that program's WAL, it is not.
+    if (frozen_ && !q.isActive() && primary_code(q.lastError()) == SQLITE_CORRUPT) {
+        q = QSqlQuery();
+        close();
+        q = run_once(sql, values);
+    }
+    if (!q.isActive()) {
+        fail(QStringLiteral("题库读写失败"),
+             QStringLiteral("%1（语句：%2）").arg(q.lastError().text(), sql),
+             reason(q.lastError()));
+    }
+    return q;
+}
+
+QSqlQuery QuestionBank::run_once(const QString& sql, const QVariantList& values) {
     QSqlQuery q(get_connection());
     q.setForwardOnly(true);
     if (!q.prepare(sql)) {
@@ -489,11 +535,7 @@ QSqlQuery QuestionBank::run(const QString& sql, const QVariantList& values) {
              reason(q.lastError()));
     }
     for (const QVariant& v : values) q.addBindValue(v);
-    if (!q.exec()) {
-        fail(QStringLiteral("题库读写失败"),
-             QStringLiteral("%1（语句：%2）").arg(q.lastError().text(), sql),
-             reason(q.lastError()));
-    }
+    q.exec();
     return q;
 }
 

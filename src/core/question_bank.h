@@ -96,6 +96,7 @@ class QuestionBank final {
     void enter_wal(QSqlDatabase& db);
     void leave_wal_without_shared_memory(QSqlDatabase& db);
     QSqlQuery run(const QString& sql, const QVariantList& values);
+    QSqlQuery run_once(const QString& sql, const QVariantList& values);  // inactive on failure
     QString reason(const QSqlError& error) const;
     [[noreturn]] void fail(const QString& message, const QString& cause,
                            const QString& reason = {}) const;
