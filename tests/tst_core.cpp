@@ -54,6 +54,7 @@ class TestCore final : public QObject {
     void busy_bank_at_start_is_reported_as_busy();
     void bank_stays_in_wal_mode_and_whole();
     void wal_switch_waits_for_an_earlier_reader();
+    void bank_read_as_it_lies_follows_a_writer();
     void bank_without_shared_memory_data();
     void bank_without_shared_memory();
     void shared_banks_are_untrusted();
@@ -412,6 +413,50 @@ void TestCore::wal_switch_waits_for_an_earlier_reader() {
     reader.reset();
     QCOMPARE(folder.scalar("SELECT car_title FROM car WHERE id = 0").toString(),
              QStringLiteral("读取时保存"));
+}
+
+// Another user who may not write the bank reads it as it lies; when its owner then starts and
+// saves, the pages this program cached no longer fit the file. Read again the usual way (through
+// the owner's WAL), nothing is damaged.
+void TestCore::bank_read_as_it_lies_follows_a_writer() {
+    test::ProgramFolder folder;
+    folder.create_bank(test::four_categories(0));
+    const QString path = folder.bank_path();
+    QuestionBank(path).scalar("SELECT count(*) FROM car");  // left in WAL mode by an earlier run
+    QVERIFY(wal_file_at_rest(path));
+    std::unique_ptr<QuestionBank> reader;
+    const auto count_as_reader = [&] {
+        test::AsOrdinaryUser user(folder);
+        return reader->scalar("SELECT count(*) FROM car");
+    };
+    {
+        test::AsOrdinaryUser user(folder);
+        test::set_writable(path, false);
+        reader = std::make_unique<QuestionBank>(path);
+        QCOMPARE(reader->scalar("SELECT count(*) FROM car"), qint16(4));
+    }
+    // The owner's program (here root, whom the file's mode does not stop) rewrites the car
+    // table's pages and ends before the reader reads again ...
+    QuestionBank owner(path);
+    {
+        QuestionBank::Transaction t(owner);
+        owner.exec("DELETE FROM car");
+        for (int i = 0; i < 40; ++i)
+            owner.exec("INSERT INTO car (id, car_title, is_selected) VALUES (?, ?, 0)",
+                       {i, QString(200, QChar('x'))});
+        t.commit();
+    }
+    owner.close();
+    QCOMPARE(count_as_reader(), qint16(40));
+    // ... or is still running.
+    owner.exec("DELETE FROM car WHERE id >= 30");
+    QCOMPARE(count_as_reader(), qint16(30));
+    {
+        test::AsOrdinaryUser user(folder);
+        QCOMPARE(reader->write_problem(), QStringLiteral("题库文件是只读的，或不属于当前用户"));
+        reader.reset();
+        test::set_writable(path, true);
+    }
 }
 
 // A file system that cannot map SQLite's shared WAL index: the bank must stay usable there,

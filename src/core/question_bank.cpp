@@ -143,6 +143,15 @@ QString unwritable_side_file(const QString& path) {
     return {};
 }
 
+// Size and modification time to the nanosecond: whether the file changed since it was read.
+QByteArray file_stamp(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) return {};
+    return QByteArray::number(qint64(st.st_size)) + ':' +
+           QByteArray::number(qint64(st.st_mtim.tv_sec)) + ':' +
+           QByteArray::number(qint64(st.st_mtim.tv_nsec));
+}
+
 // Whether files in the folder can be mapped shared, as SQLite maps the WAL index it shares
 // between programs (the -shm file). Where it cannot, the bank stays in the rollback journal.
 bool shared_memory_works(const QString& folder) {
@@ -309,6 +318,7 @@ QSqlDatabase QuestionBank::get_connection() {
     const bool file_writable = writable(path_);
     frozen_ = !(folder_writable && file_writable) && wal_file_at_rest(path_);
     frozen_reason_ = !folder_writable ? read_only_folder_reason() : read_only_file_reason();
+    frozen_stamp_ = frozen_ ? file_stamp(path_) : QByteArray();
     if (!frozen_ && folder_writable && file_writable) mend_side_files(path_);
 
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_name_);
@@ -510,6 +520,10 @@ QString QuestionBank::reason(const QSqlError& error) const {
 }
 
 QSqlQuery QuestionBank::run(const QString& sql, const QVariantList& values) {
+    // A bank read as it lies is opened afresh once another program has it open (its owner
+    // started: then it is read through the WAL) or has changed it since: pages kept from before
+    // would no longer fit the file.
+    if (frozen_ && (!wal_file_at_rest(path_) || file_stamp(path_) != frozen_stamp_)) close();
     QSqlQuery q = run_once(sql, values);
     // A bank read as it lies that another program has since begun to write looks damaged; read
     // the usual way, through that program's WAL, it is not.

@@ -113,6 +113,7 @@ class QuestionBank final {
     bool no_shared_memory_ = false;   // the file system cannot share the WAL index
     bool frozen_ = false;             // a WAL bank this program may not write, read as it lies
     QString frozen_reason_;           // why it may not, in plain words
+    QByteArray frozen_stamp_;         // the file as it was when read as it lies
     std::unique_ptr<QTimer> wal_retry_;
 };
 
