@@ -16,7 +16,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTest>
-#include <QUrl>
 #include <atomic>
 
 #include "core/bank_file.h"
@@ -32,13 +31,11 @@ QString connection_for(const QString& path) {
         QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("fixture_%1").arg(n++));
     db.setDatabaseName(path);
     // A WAL bank in a folder that cannot be written has no room for its -shm file: read as it lies.
-    const QFileInfo info(path);
-    const QByteArray folder = QFile::encodeName(info.absolutePath());
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
     if (::faccessat(AT_FDCWD, folder.constData(), W_OK, AT_EACCESS) != 0 &&
         wal_file_at_rest(path)) {
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI"));
-        db.setDatabaseName(QUrl::fromLocalFile(info.absoluteFilePath()).toString() +
-                           QStringLiteral("?mode=ro&immutable=1"));
+        db.setDatabaseName(sqlite_uri(path, QStringLiteral("mode=ro&immutable=1")));
     }
     if (!db.open()) qFatal("fixture: cannot open %s", qPrintable(path));
     return db.connectionName();

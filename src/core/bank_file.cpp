@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 
 namespace trelvo {
 
@@ -32,6 +33,11 @@ bool on_network_file_system(const QString& path) {
         default:
             return false;
     }
+}
+
+QString sqlite_uri(const QString& path, const QString& parameters) {
+    return QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded) +
+           QLatin1Char('?') + parameters;
 }
 
 }  // namespace trelvo

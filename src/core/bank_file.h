@@ -14,4 +14,8 @@ bool wal_file_at_rest(const QString& path);
 // none of its own.
 bool on_network_file_system(const QString& path);
 
+// The file as an SQLite URI with the given parameters ("mode=ro&immutable=1"), for a connection
+// opened with URIs enabled.
+QString sqlite_uri(const QString& path, const QString& parameters);
+
 }  // namespace trelvo

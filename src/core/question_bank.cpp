@@ -13,7 +13,6 @@
 #include <QSqlError>
 #include <QThread>
 #include <QTimer>
-#include <QUrl>
 #include <atomic>
 
 #include "core/app_error.h"
@@ -171,6 +170,13 @@ bool shared_memory_works(const QString& folder) {
     return works;
 }
 
+// The journal mode the connection runs in, in lower case ("wal", "delete", ...); empty if unknown.
+QString journal_mode(QSqlDatabase& db,
+                     const QString& pragma = QStringLiteral("PRAGMA journal_mode")) {
+    QSqlQuery q(db);
+    return q.exec(pragma) && q.next() ? q.value(0).toString().toLower() : QString();
+}
+
 // Runs one pragma without waiting for other programs' locks, ignoring failure: journal mode
 // changes need the file to themselves, and a busy file simply keeps the mode it has.
 void try_pragma(QSqlDatabase& db, sqlite3* handle, int busy_timeout_ms, const QString& pragma) {
@@ -325,9 +331,8 @@ QSqlDatabase QuestionBank::get_connection() {
     // mode=rw: open the existing file for reading and writing, never create an empty one.
     db.setConnectOptions(
         QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(busy_timeout_ms_));
-    db.setDatabaseName(
-        QUrl::fromLocalFile(info.absoluteFilePath()).toString(QUrl::FullyEncoded) +
-        (frozen_ ? QStringLiteral("?mode=ro&immutable=1") : QStringLiteral("?mode=rw")));
+    db.setDatabaseName(sqlite_uri(
+        path_, frozen_ ? QStringLiteral("mode=ro&immutable=1") : QStringLiteral("mode=rw")));
     ++times_opened_;
     if (!db.open()) {
         const QSqlError error = db.lastError();
@@ -395,11 +400,7 @@ QSqlDatabase QuestionBank::get_connection() {
     may_use_wal_ = !frozen_ && !no_shared_memory_ && folder_writable && file_writable &&
                    handle != nullptr && sqlite3_db_readonly(handle, "main") == 0;
     QSqlQuery(db).exec(QStringLiteral("PRAGMA synchronous = FULL"));
-    if (!frozen_) {
-        QSqlQuery mode(db);
-        wal_ = mode.exec(QStringLiteral("PRAGMA journal_mode")) && mode.next() &&
-               mode.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
-    }
+    if (!frozen_) wal_ = journal_mode(db) == QLatin1String("wal");
     if (may_use_wal_ && !wal_ && !shared_memory_works(info.absolutePath())) {
         no_shared_memory_ = true;
         may_use_wal_ = false;
@@ -430,10 +431,7 @@ void QuestionBank::enter_wal(QSqlDatabase& db) {
     // Not in the middle of the program's own transaction: the mode cannot change there.
     if (handle == nullptr || sqlite3_get_autocommit(handle) == 0) return;
     try_pragma(db, handle, busy_timeout_ms_, QStringLiteral("PRAGMA journal_mode = WAL"));
-    QSqlQuery mode(db);
-    wal_ = mode.exec(QStringLiteral("PRAGMA journal_mode")) && mode.next() &&
-           mode.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0;
-    mode = QSqlQuery();
+    wal_ = journal_mode(db) == QLatin1String("wal");
     if (!wal_) return;
     // The switch itself succeeds everywhere; only the first read in WAL mode finds out whether
     // the file system can share the WAL index.
@@ -464,11 +462,9 @@ void QuestionBank::leave_wal_without_shared_memory(QSqlDatabase& db) {
     q.exec(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"));
     q.exec(QStringLiteral("PRAGMA synchronous = FULL"));
     if (frozen_) return;
-    const bool back =
-        q.exec(QStringLiteral("PRAGMA journal_mode = DELETE")) && q.next() &&
-        q.value(0).toString().compare(QLatin1String("delete"), Qt::CaseInsensitive) == 0;
     // Still in WAL mode (a bank that cannot be written), the exclusive lock has to stay.
-    if (back) {
+    if (journal_mode(db, QStringLiteral("PRAGMA journal_mode = DELETE")) ==
+        QLatin1String("delete")) {
         q.exec(QStringLiteral("PRAGMA locking_mode = NORMAL"));
         q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master"));  // lets the lock go
     }

@@ -40,16 +40,8 @@ SelectionScreen::SelectionScreen(AppContext& app, const QString& object_name,
     const Placement placements[] = {{"img_return", return_left, button_top, 1755, 495},
                                     {"img_exit", exit_left, button_top, 1755, 495}};
     apply_geometry(this, placements);
-    // An empty list would otherwise leave a blank screen; this line tells the learner why.
-    label_empty = new TextLabel(QStringLiteral("label_empty"), this);
-    label_empty->setGeometry(twips_rect(1110, 3900, 12690, 900));
-    label_empty->setFont(song_font(12));
-    label_empty->set_color(QColor(0x60, 0x60, 0x60));
-    label_empty->set_alignment(Qt::AlignCenter);
-    label_empty->set_word_wrap(true);
-    label_empty->set_text(
-        QStringLiteral("题库中还没有%1。可以按使用说明编辑题库后再来练习。").arg(kind_));
-    label_empty->hide();
+    label_empty = empty_list_note(
+        this, QStringLiteral("题库中还没有%1。可以按使用说明编辑题库后再来练习。").arg(kind_));
 
     // Load step.
     center_window(this);

@@ -55,15 +55,7 @@ StudyUnit::StudyUnit(AppContext& app) : Screen(QStringLiteral("study_unit")), ap
     label_delete_error = new TextLabel(QStringLiteral("label_delete_error"), this);
     label_clean_record = new TextLabel(QStringLiteral("label_clean_record"), this);
     apply_geometry(this, placements);
-    // An empty table would otherwise leave a blank screen; this line tells the learner why.
-    label_empty = new TextLabel(QStringLiteral("label_empty"), this);
-    label_empty->setGeometry(twips_rect(1110, 3900, 12690, 900));
-    label_empty->setFont(song_font(12));
-    label_empty->set_color(QColor(0x60, 0x60, 0x60));
-    label_empty->set_alignment(Qt::AlignCenter);
-    label_empty->set_word_wrap(true);
-    label_empty->set_text(QStringLiteral("这里还没有题目。"));
-    label_empty->hide();
+    label_empty = empty_list_note(this, QStringLiteral("这里还没有题目。"));
 
     img_delete_error->hide();
     const struct {

@@ -377,4 +377,16 @@ bool TileList::eventFilter(QObject* watched, QEvent* event) {
     return QObject::eventFilter(watched, event);
 }
 
+TextLabel* empty_list_note(QWidget* screen, const QString& text) {
+    auto* note = new TextLabel(QStringLiteral("label_empty"), screen);
+    note->setGeometry(twips_rect(1110, 3900, 12690, 900));
+    note->setFont(song_font(12));
+    note->set_color(QColor(0x60, 0x60, 0x60));
+    note->set_alignment(Qt::AlignCenter);
+    note->set_word_wrap(true);
+    note->set_text(text);
+    note->hide();
+    return note;
+}
+
 }  // namespace trelvo

@@ -53,6 +53,10 @@ const TileListLayout& unit_list_tiles();
 TileListLayout chapter_list_tiles(CarType car_type);
 const TileListLayout& special_list_tiles();
 
+// The line that takes the place of an empty tile list, so that the learner sees why there is
+// nothing to choose; hidden until the list turns out empty.
+TextLabel* empty_list_note(QWidget* screen, const QString& text);
+
 // The grid of picture tiles of a list screen, each with its parallel labels. Element 0 exists
 // from the start at its design position; build() places the others by column and row pitch,
 // labels over their tile. The tiles lie in a viewport above the screen's button row that scrolls

@@ -11,7 +11,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
-#include <QUrl>
 #include <algorithm>
 #include <optional>
 
@@ -645,10 +644,9 @@ QStringList check_bank(const QString& bank_path, const CheckOptions& options) {
         // A WAL bank nobody has open is read as it lies: opened read-only the usual way, SQLite
         // would leave side files beside it that it cannot remove again.
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_OPEN_URI"));
-        db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(bank_path).absoluteFilePath())
-                               .toString(QUrl::FullyEncoded) +
-                           (wal_file_at_rest(bank_path) ? QStringLiteral("?mode=ro&immutable=1")
-                                                        : QStringLiteral("?mode=ro")));
+        db.setDatabaseName(sqlite_uri(bank_path, wal_file_at_rest(bank_path)
+                                                     ? QStringLiteral("mode=ro&immutable=1")
+                                                     : QStringLiteral("mode=ro")));
         if (!db.open()) {
             faults.append(QStringLiteral("题库文件：无法打开（%1）").arg(db.lastError().text()));
         } else {
